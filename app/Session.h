@@ -34,6 +34,11 @@ struct Session {
     std::array<QString, 3> lettersFile;  // letters files 1, 2, 3 at indexes 0, 1, 2
     std::array<QString, 10> exportFile;  // export names by result kind 0..9
 
+    // The combination search has written its header lines since the text was
+    // last chosen or viewed; text selection and viewing clear it so that the
+    // next search starts the statistics areas afresh.
+    bool searchStarted = false;
+
     Result openResult;             // the result chosen in the results panel
     QVector<Result> browsedResults;  // results of the text chosen in the results panel
 
