@@ -12,7 +12,7 @@
 namespace quillon::store {
 
 class Dialect {
-public:
+  public:
     virtual ~Dialect() = default;
     static std::unique_ptr<Dialect> create(Settings::Kind kind);
 

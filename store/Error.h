@@ -10,12 +10,12 @@
 namespace quillon {
 
 class Error : public std::runtime_error {
-public:
+  public:
     explicit Error(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
-private:
+  private:
     QString message_;
 };
 

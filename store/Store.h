@@ -30,7 +30,7 @@
 namespace quillon::store {
 
 class Store {
-public:
+  public:
     // Opens the connection the settings name (creating the SQLite file and its
     // folder when missing). Throws Error when the database cannot be opened.
     explicit Store(const Settings& settings);
@@ -95,7 +95,7 @@ public:
     void commit();
     void rollback();
 
-private:
+  private:
     Settings settings_;
     QString connectionName_;
     std::unique_ptr<Dialect> dialect_;
@@ -106,7 +106,7 @@ private:
 // Scoped write transaction: commits on commit(), rolls back when left by an
 // exception (or without commit()).
 class Transaction {
-public:
+  public:
     explicit Transaction(Store& store) : store_(store) { store_.begin(); }
     ~Transaction() {
         if (!done_) {
@@ -123,7 +123,7 @@ public:
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
 
-private:
+  private:
     Store& store_;
     bool done_ = false;
 };
