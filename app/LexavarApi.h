@@ -10,7 +10,12 @@
 #include <QString>
 #include <QStringList>
 
+// Qt defines "slots" as a keyword macro, which would clash with the field of
+// that name in LexavarMorphVariant.
+#pragma push_macro("slots")
+#undef slots
 #include "lexavar.h"
+#pragma pop_macro("slots")
 
 namespace quillon {
 

@@ -23,13 +23,13 @@ struct Result {
 };
 
 struct Session {
-    bool enlarged = false;      // the first mode switch has enlarged the window
-    bool loggedIn = false;      // the login button is in its logged-in state
-    QString userId;             // Users.id of the logged-in account as text; empty: nobody
-    QString textPath;           // full path of the chosen text file
-    QString textFileName;       // the text path's file name, without its folder
-    int textId = 0;             // ProccessedTexts.id of the current text
-    QString savePath;           // after choosing: the same text as letters file 3
+    bool enlarged = false;  // the first mode switch has enlarged the window
+    bool loggedIn = false;  // the login button is in its logged-in state
+    QString userId;         // Users.id of the logged-in account as text; empty: nobody
+    QString textPath;       // full path of the chosen text file
+    QString textFileName;   // the text path's file name, without its folder
+    int textId = 0;         // ProccessedTexts.id of the current text
+    QString savePath;       // after choosing: the same text as letters file 3
     bool savePathChosen = false;
     std::array<QString, 3> lettersFile;  // letters files 1, 2, 3 at indexes 0, 1, 2
     std::array<QString, 10> exportFile;  // export names by result kind 0..9
@@ -39,14 +39,14 @@ struct Session {
     // next search starts the statistics areas afresh.
     bool searchStarted = false;
 
-    Result openResult;             // the result chosen in the results panel
+    Result openResult;               // the result chosen in the results panel
     QVector<Result> browsedResults;  // results of the text chosen in the results panel
 
     WordList fullVocabulary;     // last vocabulary built, sorted
     WordList networkVocabulary;  // its part used for word pairs, sorted
 
     // The export file name of a result kind: exportFile[kind] for 0..9, the
-    // fixed fallback name for any other value.
+    // fallback file "1.txt" in the system's temporary folder for any other value.
     QString OutputFileForType(int kind) const;
 };
 

@@ -1,0 +1,27 @@
+// Quillon's start-up: the application, then the windows in their order (the
+// main window first, the dialogs after it), then the modules that wire their
+// commands to the main window; only the main window is shown.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+#include "app/TForm2.h"
+#include "store/Error.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    try {
+        quillon::TForm2 form2;
+
+        form2.show();
+        return QApplication::exec();
+    } catch (const quillon::Error& error) {
+        QMessageBox::critical(nullptr, QStringLiteral("Quillon"), error.message());
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, QStringLiteral("Quillon"),
+                              QString::fromLocal8Bit(error.what()));
+    }
+    return 1;
+}
