@@ -1,30 +1,35 @@
-// lexavar-demo: segments a Windows-1251 text file and prints, sentence by
-// sentence, every unit with its normal forms, using the C interface only.
+// lexavar-demo: segments a Windows-1251 text file with Lexavar and prints its
+// sentences, their units and the normal forms of the words (in Windows-1251).
 //
-//   lexavar-demo TEXT [DICTIONARY_DIR]
+//   lexavar-demo TEXT [DICTIONARY_FOLDER]
 //
-// DICTIONARY_DIR holds main.dic, end.mdl and types.chn (default: the current
-// directory). Output is Windows-1251 like the input.
+// The dictionary folder holds main.dic, end.mdl and types.chn; by default it
+// is ../share/quillon beside the program.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "lexavar.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s TEXT [DICTIONARY_DIR]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s TEXT [DICTIONARY_FOLDER]\n", argv[0]);
         return 2;
     }
-    const std::string dir = argc > 2 ? std::string(argv[2]) + "/" : std::string();
-    if (!Start((dir + "main.dic").c_str(), (dir + "end.mdl").c_str(), (dir + "types.chn").c_str()))
-        std::fprintf(stderr, "%s: dictionary files not found in '%s'\n", argv[0],
-                     dir.empty() ? "." : dir.c_str());
-    FILE* probe = std::fopen(argv[1], "rb");
-    if (!probe) {
-        std::fprintf(stderr, "%s: cannot read '%s'\n", argv[0], argv[1]);
-        return 1;
+    std::filesystem::path data;
+    if (argc > 2) {
+        data = argv[2];
+    } else {
+        std::error_code ec;
+        const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+        data = (ec ? std::filesystem::path(".") : exe.parent_path()) / ".." / "share" / "quillon";
     }
-    std::fclose(probe);
+    const std::string dic = (data / "main.dic").string();
+    const std::string mdl = (data / "end.mdl").string();
+    const std::string chn = (data / "types.chn").string();
+    if (!Start(dic.c_str(), mdl.c_str(), chn.c_str()))
+        std::fprintf(stderr, "dictionary not found in %s: words are shown without normal forms\n",
+                     data.string().c_str());
 
     const int units = GrafAnalysFile(argv[1]);
     const int sentences = GetColSents();
@@ -35,16 +40,12 @@ int main(int argc, char** argv) {
         std::printf("\n[%d] %s\n", s + 1, GetSentText(s));
         for (int u = first; u < first + count; ++u) {
             const std::string word = GetWord(u);
-            if (word.empty() || word[0] == ' ')
+            if (word.find_first_not_of(' ') == std::string::npos)
                 continue;
+            std::printf("  %s", word.c_str());
             const int n = NormolWordByNom(u, 1);
-            std::printf("  %s:", word.c_str());
-            if (n == 0)
-                std::printf(" -");
-            for (int v = 0; v < n; ++v) {
-                const int type = GetType(v);
-                std::printf(" %s/%d", GetMainForm(v), type);
-            }
+            for (int v = 0; v < n; ++v)
+                std::printf(" %s(%d)", GetMainForm(v), GetType(v));
             std::printf("\n");
         }
     }

@@ -1,17 +1,10 @@
 // The C entry points of libLexavar.so and the process-wide state they share:
-// the current engine, the current segmenter with its unit list, the result
-// record of GetMainForm/DivWord, the word and sentence buffers and the variant
-// copy that GetMorf hands out.
-//
-// Every entry checks its indexes and its state: out of range or before its
-// state exists it returns "", 0, -1, "Error" or a null pointer as lexavar.h
-// says, never reads past a table.
-#include <algorithm>
-#include <cstdint>
+// the current engine, the current segmenter, the result record that
+// GetMainForm and DivWord fill, the word and sentence buffers, and the
+// variant copy that GetMorf reads.
 #include <cstring>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "MorphEngine.h"
@@ -21,110 +14,103 @@
 namespace lexavar {
 namespace {
 
-struct State {
+struct LibraryState {
     std::unique_ptr<MorphEngine> engine;
-    std::uint64_t engineSerial = 0;  // changes with every Start
     std::unique_ptr<Segmenter> segmenter;
-    std::vector<TextUnit> units;  // copy of the segmenter's units
-    LexavarMorphVariant result{};
+    // The result record: the fields GetMainForm and DivWord hand out.
+    char normalForm[LEXAVAR_FIELD_SIZE] = {};
+    char stem[LEXAVAR_FIELD_SIZE] = {};
     std::string word;
     std::string sentence;
-    // The variant copy, its own words, and which list state it mirrors.
+    // The variant copy; it owns the words its records point to.
     std::vector<LexavarMorphVariant> copy;
     std::vector<std::string> copyWords;
-    std::uint64_t copySerial = ~0ull;
+    const MorphEngine* copyEngine = nullptr;
     std::uint64_t copyGeneration = ~0ull;
 };
 
-State& state() {
-    static State s;
-    return s;
+LibraryState& State() {
+    static LibraryState state;
+    return state;
 }
 
-void CopyField(char* field, std::string_view text) {
-    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(LEXAVAR_FIELD_SIZE - 1));
-    std::memcpy(field, text.data(), n);
-    field[n] = '\0';
+const char kError[] = "Error";
+
+void CopyField(char (&out)[LEXAVAR_FIELD_SIZE], std::string_view s) {
+    const std::size_t n = s.size() < sizeof out ? s.size() : sizeof out - 1;
+    std::memcpy(out, s.data(), n);
+    out[n] = '\0';
 }
 
-void Export(const MorphVariant& v, LexavarMorphVariant& out, const char* text) {
-    out.text = text;
-    out.unitType = v.unitType;
-    out.number = v.number;
-    out.unitIndex = v.unitIndex;
-    out.entry = v.entry;
-    std::memcpy(out.formCode, v.formCode, 3);
-    std::memcpy(out.lemmaCode, v.lemmaCode, 3);
-    CopyField(out.normalForm, v.normalForm);
-    out.analysed = v.analysed;
-    out.variantCount = v.variantCount;
-    CopyField(out.stem, v.stem);
-    for (int k = 0; k < LEXAVAR_SLOTS; ++k)
-        out.slots[k] = v.slots[k];
-}
-
-// The variant v, or null when there is no engine or v is out of range.
 const MorphVariant* Variant(int v) {
-    const State& s = state();
-    if (!s.engine)
+    const LibraryState& s = State();
+    if (!s.engine || v < 0)
         return nullptr;
     const auto& list = s.engine->variants();
-    if (static_cast<unsigned>(v) >= list.size())
-        return nullptr;
-    return &list[static_cast<std::size_t>(v)];
+    return static_cast<std::size_t>(v) < list.size() ? &list[v] : nullptr;
 }
 
 const TextUnit* Unit(int u) {
-    const State& s = state();
-    if (static_cast<unsigned>(u) >= s.units.size())
+    const LibraryState& s = State();
+    if (!s.segmenter || u < 0)
         return nullptr;
-    return &s.units[static_cast<std::size_t>(u)];
+    const auto& units = s.segmenter->units();
+    return static_cast<std::size_t>(u) < units.size() ? &units[u] : nullptr;
 }
 
 const SentenceSpan* Span(int sIndex) {
-    const State& s = state();
-    if (!s.segmenter)
+    const LibraryState& s = State();
+    if (!s.segmenter || sIndex < 0)
         return nullptr;
     const auto& spans = s.segmenter->spans();
-    if (static_cast<unsigned>(sIndex) >= spans.size())
-        return nullptr;
-    return &spans[static_cast<std::size_t>(sIndex)];
-}
-
-// Replaces the variant copy with the current list, unless it mirrors it.
-void RefreshCopy() {
-    State& s = state();
-    if (!s.engine) {
-        s.copy.clear();
-        s.copyWords.clear();
-        s.copySerial = s.copyGeneration = ~0ull;
-        return;
-    }
-    if (s.copySerial == s.engineSerial && s.copyGeneration == s.engine->generation())
-        return;
-    const auto& list = s.engine->variants();
-    s.copyWords.resize(list.size());
-    for (std::size_t k = 0; k < list.size(); ++k)
-        s.copyWords[k] = list[k].word;
-    s.copy.resize(list.size());
-    for (std::size_t k = 0; k < list.size(); ++k)
-        Export(list[k], s.copy[k], s.copyWords[k].c_str());
-    s.copySerial = s.engineSerial;
-    s.copyGeneration = s.engine->generation();
-}
-
-int Segmented(std::unique_ptr<Segmenter> segmenter) {
-    State& s = state();
-    int arg = 1;
-    segmenter->Run(arg);
-    s.units = segmenter->units();
-    s.segmenter = std::move(segmenter);
-    return static_cast<int>(s.units.size());
+    return static_cast<std::size_t>(sIndex) < spans.size() ? &spans[sIndex] : nullptr;
 }
 
 int Slot(int v, int slot) {
     const MorphVariant* m = Variant(v);
     return m ? m->slots[slot - 1] : 0;
+}
+
+int Segmented(std::unique_ptr<Segmenter> segmenter) {
+    int arg = 1;
+    segmenter->Run(arg);
+    LibraryState& s = State();
+    s.segmenter = std::move(segmenter);
+    return static_cast<int>(s.segmenter->units().size());
+}
+
+void RefreshCopy() {
+    LibraryState& s = State();
+    if (s.copyEngine == s.engine.get() && s.engine && s.copyGeneration == s.engine->generation())
+        return;
+    s.copy.clear();
+    s.copyWords.clear();
+    s.copyEngine = s.engine.get();
+    if (!s.engine)
+        return;
+    s.copyGeneration = s.engine->generation();
+    const auto& list = s.engine->variants();
+    s.copyWords.reserve(list.size());
+    s.copy.resize(list.size());
+    for (std::size_t k = 0; k < list.size(); ++k) {
+        const MorphVariant& m = list[k];
+        s.copyWords.push_back(m.word);
+        LexavarMorphVariant& c = s.copy[k];
+        std::memset(&c, 0, sizeof c);
+        c.unitType = m.unitType;
+        c.number = m.number;
+        c.unitIndex = m.unitIndex;
+        c.entry = m.entry;
+        std::memcpy(c.formCode, m.formCode, 3);
+        std::memcpy(c.lemmaCode, m.lemmaCode, 3);
+        CopyField(c.normalForm, m.normalForm);
+        c.analysed = m.analysed;
+        c.variantCount = m.variantCount;
+        CopyField(c.stem, m.stem);
+        std::memcpy(c.slots, m.slots, sizeof c.slots);
+    }
+    for (std::size_t k = 0; k < list.size(); ++k)
+        s.copy[k].text = s.copyWords[k].c_str();
 }
 
 }  // namespace
@@ -135,12 +121,9 @@ using namespace lexavar;
 extern "C" {
 
 int Start(const char* dictionaryPath, const char* paradigmPath, const char* typesPath) {
-    State& s = state();
-    auto engine = std::make_unique<MorphEngine>(dictionaryPath, paradigmPath, typesPath);
-    const int ok = engine->filesMissing() == 0 ? 1 : 0;
-    s.engine = std::move(engine);
-    ++s.engineSerial;
-    return ok;
+    LibraryState& s = State();
+    s.engine = std::make_unique<MorphEngine>(dictionaryPath, paradigmPath, typesPath);
+    return s.engine->filesMissing() == 0 ? 1 : 0;
 }
 
 int GrafAnalysFile(const char* path) {
@@ -153,7 +136,7 @@ int GrafAnalys(const char* text) {
 }
 
 int GetColSents(void) {
-    const State& s = state();
+    const LibraryState& s = State();
     return s.segmenter ? static_cast<int>(s.segmenter->spans().size()) : 0;
 }
 
@@ -165,30 +148,33 @@ int GetSent(int sIndex, int* first) {
 }
 
 const char* GetSentText(int sIndex) {
-    State& s = state();
+    LibraryState& s = State();
     const SentenceSpan* span = Span(sIndex);
-    const TextUnit* first = span ? Unit(span->firstUnit) : nullptr;
-    if (!first)
-        return "";
-    const char* begin = first->Text();
-    const char* bufferEnd = s.segmenter->buffer() + s.segmenter->length() + 1;
-    const char* end = bufferEnd;
-    if (static_cast<std::size_t>(sIndex) + 1 < s.segmenter->spans().size()) {
-        if (const TextUnit* last = Unit(span->firstUnit + span->unitCount))
-            end = last->Text() + last->length;
-    }
-    if (end < begin)
-        end = begin;
-    s.sentence.assign(begin, end);
+    s.sentence.clear();
+    if (!span)
+        return s.sentence.c_str();
+    const auto& units = s.segmenter->units();
+    const char* buffer = s.segmenter->buffer();
+    const char* end = buffer + s.segmenter->length() + 1;  // the added space included
+    const std::size_t last = static_cast<std::size_t>(span->firstUnit) + span->unitCount;
+    const bool lastSpan = static_cast<std::size_t>(sIndex) + 1 >= s.segmenter->spans().size();
+    if (!lastSpan && last < units.size())
+        end = units[last].Text() + units[last].length;
+    const char* from = static_cast<std::size_t>(span->firstUnit) < units.size()
+                           ? units[span->firstUnit].Text()
+                           : span->Text();
+    if (from < end)
+        s.sentence.assign(from, end);
     return s.sentence.c_str();
 }
 
 const char* GetWord(int u) {
-    State& s = state();
+    LibraryState& s = State();
     const TextUnit* unit = Unit(u);
-    if (!unit)
-        return "";
-    s.word.assign(unit->View());
+    if (unit)
+        s.word.assign(unit->View());
+    else
+        s.word.clear();
     return s.word.c_str();
 }
 
@@ -201,7 +187,7 @@ int GetBig(int u) {
 }
 
 int NormolWordByNom(int u, int flags) {
-    State& s = state();
+    LibraryState& s = State();
     if (!s.engine)
         return 0;
     if (flags & 1)
@@ -212,49 +198,47 @@ int NormolWordByNom(int u, int flags) {
 }
 
 int NormolWord(const char* word) {
-    State& s = state();
+    LibraryState& s = State();
     if (!s.engine)
         return 0;
     s.engine->ClearVariants();
-    s.engine->AnalyseWord(word ? std::string_view(word) : std::string_view(), 0, 2);
+    if (word)
+        s.engine->AnalyseWord(word, 0, 2);
     return static_cast<int>(s.engine->variants().size());
 }
 
 const char* DivWord(const char* word) {
-    State& s = state();
+    LibraryState& s = State();
     if (!s.engine)
         return nullptr;
-    s.engine->ClearVariants();
-    s.engine->AnalyseWord(word ? std::string_view(word) : std::string_view(), 0, 2);
-    const MorphVariant* v = Variant(0);
-    if (!v) {
-        s.result.stem[0] = '\0';
-        return s.result.stem;
-    }
-    Export(*v, s.result, nullptr);
-    return s.result.stem;
+    NormolWord(word);
+    const MorphVariant* m = Variant(0);
+    CopyField(s.normalForm, m ? std::string_view(m->normalForm) : std::string_view());
+    CopyField(s.stem, m ? m->stem : std::string_view());
+    return s.stem;
 }
 
 int GetVecLen(void) {
     RefreshCopy();
-    return static_cast<int>(state().copy.size());
+    return static_cast<int>(State().copy.size());
 }
 
 const LexavarMorphVariant* GetMorf(int v) {
     RefreshCopy();
-    const auto& copy = state().copy;
-    if (static_cast<unsigned>(v) >= copy.size())
+    const LibraryState& s = State();
+    if (v < 0 || static_cast<std::size_t>(v) >= s.copy.size())
         return nullptr;
-    return &copy[static_cast<std::size_t>(v)];
+    return &s.copy[v];
 }
 
 const char* GetMainForm(int v) {
-    State& s = state();
+    LibraryState& s = State();
     const MorphVariant* m = Variant(v);
     if (!m)
-        return "Error";
-    CopyField(s.result.normalForm, m->normalForm);
-    return s.result.normalForm;
+        return kError;
+    CopyField(s.normalForm, m->normalForm);
+    CopyField(s.stem, m->stem);
+    return s.normalForm;
 }
 
 int GetID(int v) {
