@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "app/TForm2.h"
+#include "browse/TForm12.h"
 #include "store/Error.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     try {
         quillon::TForm2 form2;
+        // The parameters dialog TForm8 is created here, before TForm12.
+        quillon::TForm12 form12(form2.store, &form2);
+        QObject::connect(&form2, &quillon::TForm2::categoriesRequested, &form12,
+                         &quillon::TForm12::showFor);
 
         form2.show();
         return QApplication::exec();
