@@ -15,6 +15,10 @@ How a source lexeme becomes dictionary lines:
   superlatives such as «наибольший») cannot be forms of an entry whose normal
   form lacks the prefix, so they become words of their own: an entry with the
   stem prefix + stem, whose normal form is the first of those forms.
+- Forms of another lexeme class than the normal form (grammar.lexeme_class:
+  patronymics among a first name's forms, ordinals among a numeral's,
+  abbreviations) are split off the same way, with their first form as the
+  normal form.
 - Within a paradigm the items are sorted by ending, so that the analysis,
   which takes only the first run of an ending, reaches every reading.
 - The analysed text has ё turned into е, so every ending with ё is also
@@ -78,7 +82,7 @@ def usable_stem(b):
 
 
 class Shape:
-    """What one group of a source paradigm's forms (those with one prefix)
+    """What one group of a source paradigm's forms (one prefix, one class)
     turns into: paradigm items and the lemma attributes."""
 
     def __init__(self, key, paradigm, forms):
@@ -124,15 +128,23 @@ class Shape:
 
 
 def build(source, log):
-    shapes = {}  # (paradigm number, prefix) -> Shape
+    shapes = {}  # (paradigm number, group) -> Shape
+    groups = {}  # paradigm number -> per form its group (prefix, class)
 
-    def shape(p, prefix):
-        key = (p, prefix)
+    def group_of(p):
+        g = groups.get(p)
+        if g is None:
+            par = source.paradigms[p]
+            g = groups[p] = [(par.prefixes[f], grammar.lexeme_class(par.tags[f])) for f in range(len(par))]
+            if g[0][0]:
+                raise GenerationError("paradigm %d: form 0 has a prefix" % p)
+        return g
+
+    def shape(p, group):
+        key = (p, group)
         if key not in shapes:
             par = source.paradigms[p]
-            forms = [f for f in range(len(par)) if par.prefixes[f] == prefix]
-            if prefix == "" and (not forms or forms[0] != 0):
-                raise GenerationError("paradigm %d: form 0 has a prefix" % p)
+            forms = [f for f, g in enumerate(group_of(p)) if g == group]
             shapes[key] = Shape(key, par, forms)
         return shapes[key]
 
@@ -151,21 +163,26 @@ def build(source, log):
         if not word.startswith(pb) or not word.endswith(suffix) or len(word) < len(pb) + len(suffix):
             raise GenerationError("word %r does not fit form %d of paradigm %d" % (word, f, p))
         stem = word[len(pb) : len(word) - len(suffix)]
+        group = group_of(p)[f]
         if prefix:
             stats["source forms with a prefix"] += 1
-        lexemes.add((pb + stem, p, prefix))
+        elif group != group_of(p)[0]:
+            stats["source forms split off their lemma"] += 1
+        lexemes.add((pb + stem, p, group))
 
     entries = []  # (stem, shape, lemma key)
-    for stem, p, prefix in lexemes:
-        s = shape(p, prefix)
+    for stem, p, group in lexemes:
+        s = shape(p, group)
         if not usable_stem(stem) or len(stem) + max(len(e) for e, _, _ in s.items) >= FIELD:
             stats["lexemes left out (Latin, blank or overlong)"] += 1
             continue
         lemma = (s.type, tuple(s.lemma))
         entries.append((stem, s, lemma))
         stats["lexemes"] += 1
-        if prefix:
+        if group[0]:
             stats["lexemes of prefixed forms"] += 1
+        elif group != group_of(p)[0]:
+            stats["lexemes split off their lemma"] += 1
         if YO in stem:
             entries.append((yo_to_ye(stem), s, lemma))
             stats["stems with ё, added in е"] += 1

@@ -181,6 +181,30 @@ def type_code(lemma_tag):
     return _SIMPLE_TYPES.get(pos, 0)
 
 
+_VERBAL = {"INFN", "VERB", "PRTF", "PRTS", "GRND"}
+_ADJECTIVAL = {"ADJF", "ADJS", "COMP"}
+
+
+def lexeme_class(tag):
+    """Forms of one source lexeme that differ in this class are split into
+    lexemes of their own, each with its own normal form.
+
+    The source joins some words to another lemma: patronymics to the first
+    name (иванович to иван), ordinals to the cardinal (первый to один),
+    abbreviations to the full word and back (г to год, месяц to мес), and
+    preposition variants to the preposition (во to в). The type codes treat
+    patronymics and ordinals as words of their own (4 and 5), so they are
+    split off. A verb keeps its participles and gerunds, an adjective its
+    short, comparative and superlative forms."""
+    g = grammemes(tag)
+    pos, marks = g[0], set(g[1:])
+    cls = "V" if pos in _VERBAL else "A" if pos in _ADJECTIVAL else pos
+    for mark in ("Patr", "Abbr", "Vpre"):
+        if mark in marks:
+            cls += "-" + mark
+    return cls
+
+
 def form_digits(tag):
     """The 13 attribute digits (slots 2 to 14) of one form's tag."""
     g = set(grammemes(tag))
