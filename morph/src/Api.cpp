@@ -38,7 +38,8 @@ const char kError[] = "Error";
 
 void CopyField(char (&out)[LEXAVAR_FIELD_SIZE], std::string_view s) {
     const std::size_t n = s.size() < sizeof out ? s.size() : sizeof out - 1;
-    std::memcpy(out, s.data(), n);
+    if (n)
+        std::memcpy(out, s.data(), n);
     out[n] = '\0';
 }
 

@@ -17,15 +17,6 @@ std::uint64_t HashBytes(std::string_view s) {
     return h;
 }
 
-std::uint64_t MixParadigm(std::uint64_t h, std::int32_t paradigm) {
-    std::uint64_t x = h ^ (static_cast<std::uint64_t>(static_cast<std::uint32_t>(paradigm)) *
-                           0x9E3779B97F4A7C15ull);
-    x ^= x >> 29;
-    x *= 0xBF58476D1CE4E5B9ull;
-    x ^= x >> 32;
-    return x;
-}
-
 // The bytes of a token up to its first NUL, at most two of them.
 void CopyCode(std::string_view token, char out[3]) {
     out[0] = out[1] = out[2] = '\0';
@@ -145,7 +136,8 @@ TypeEntry ParseTypeLine(std::string_view line) {
     if (blank == std::string_view::npos || blank > 2 || attributes.size() > 19)
         return e;
     CopyCode(line.substr(0, blank), e.code);
-    std::memcpy(e.attributes, attributes.data(), attributes.size());
+    if (!attributes.empty())
+        std::memcpy(e.attributes, attributes.data(), attributes.size());
     e.key = MakeCodeKey(line.substr(0, blank));
     return e;
 }
@@ -290,72 +282,96 @@ bool MorphEngine::LoadDictionary(const char* path) {
     return true;
 }
 
-void MorphEngine::Insert(std::int32_t paradigm, std::string_view x, std::uint64_t hash, int item) {
+int MorphEngine::InsertEnding(std::string_view x, std::uint64_t hash) {
     const std::size_t mask = endingTable_.size() - 1;
-    const std::uint64_t h = MixParadigm(hash, paradigm);
-    for (std::size_t s = h & mask;; s = (s + 1) & mask) {
+    for (std::size_t s = hash & mask;; s = (s + 1) & mask) {
         EndingSlot& slot = endingTable_[s];
-        if (slot.paradigm == -1) {
-            slot.hash = h;
-            slot.paradigm = paradigm;
-            slot.item = item;
+        if (slot.id < 0) {
+            slot.hash = hash;
             slot.offset = static_cast<std::uint32_t>(endingPool_.size());
             slot.length = static_cast<std::uint32_t>(x.size());
+            slot.id = static_cast<std::int32_t>(endingListBegin_.size());
+            endingListBegin_.push_back(0);
             endingPool_.append(x);
-            return;
+            return slot.id;
         }
-        if (slot.hash == h && slot.paradigm == paradigm &&
+        if (slot.hash == hash &&
             std::string_view(endingPool_.data() + slot.offset, slot.length) == x)
-            return;  // an earlier item holds it already
+            return slot.id;
     }
 }
 
-const MorphEngine::EndingSlot* MorphEngine::Lookup(std::int32_t paradigm, std::string_view x,
-                                                   std::uint64_t hash) const {
-    if (endingTable_.empty())
-        return nullptr;
+int MorphEngine::EndingId(std::string_view x, std::uint64_t hash) const {
     const std::size_t mask = endingTable_.size() - 1;
-    const std::uint64_t h = MixParadigm(hash, paradigm);
-    for (std::size_t s = h & mask;; s = (s + 1) & mask) {
+    for (std::size_t s = hash & mask;; s = (s + 1) & mask) {
         const EndingSlot& slot = endingTable_[s];
-        if (slot.paradigm == -1)
-            return nullptr;
-        if (slot.hash == h && slot.paradigm == paradigm && slot.length == x.size() &&
-            std::memcmp(endingPool_.data() + slot.offset, x.data(), x.size()) == 0)
-            return &slot;
+        if (slot.id < 0)
+            return -1;
+        if (slot.hash == hash && slot.length == x.size() &&
+            (x.empty() || std::memcmp(endingPool_.data() + slot.offset, x.data(), x.size()) == 0))
+            return slot.id;
     }
 }
 
-// One key per distinct (paradigm, ending) giving its first item, and one per
-// distinct ending of any paradigm, so that a word's rest that no paradigm
-// ends in is dismissed with one probe.
 void MorphEngine::BuildEndingIndex() {
-    std::size_t keys = 0;
+    std::size_t items = 0;
     for (const Paradigm& p : paradigms_)
-        keys += p.items.size();
+        items += p.items.size();
     std::size_t size = 16;
-    while (size < 2 * keys * 2 + 16)
+    while (size < 2 * items + 16)
         size <<= 1;
     endingTable_.assign(size, EndingSlot{});
+    endingListBegin_.clear();
+    // (ending id, paradigm, first item), one per distinct ending of a paradigm.
+    std::vector<std::pair<std::uint32_t, ParadigmFirst>> pairs;
     for (std::size_t k = 0; k < paradigms_.size(); ++k) {
-        const auto& items = paradigms_[k].items;
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            const std::string& x = items[i].ending;
-            const std::uint64_t h = HashBytes(x);
-            Insert(static_cast<std::int32_t>(k), x, h, static_cast<int>(i));
-            Insert(-2, x, h, 0);
+        const auto& list = paradigms_[k].items;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const std::string& x = list[i].ending;
+            const int id = InsertEnding(x, HashBytes(x));
+            pairs.push_back({static_cast<std::uint32_t>(id),
+                             {static_cast<std::uint32_t>(k), static_cast<std::int32_t>(i)}});
             longestEnding_ = std::max(longestEnding_, x.size());
         }
     }
+    // Sorted by ending, paradigm and item: the first pair of each (ending,
+    // paradigm) holds the first item with that ending.
+    std::sort(pairs.begin(), pairs.end(), [](const auto& x, const auto& y) {
+        if (x.first != y.first)
+            return x.first < y.first;
+        if (x.second.paradigm != y.second.paradigm)
+            return x.second.paradigm < y.second.paradigm;
+        return x.second.item < y.second.item;
+    });
+    const std::size_t endings = endingListBegin_.size();
+    bitWords_ = (paradigms_.size() + 63) / 64;
+    paradigmBits_.assign(endings * bitWords_, 0);
+    endingLists_.clear();
+    endingListBegin_.assign(endings + 1, 0);
+    for (std::size_t k = 0; k < pairs.size(); ++k) {
+        const auto& [id, pf] = pairs[k];
+        if (k > 0 && pairs[k - 1].first == id && pairs[k - 1].second.paradigm == pf.paradigm)
+            continue;
+        endingLists_.push_back(pf);
+        ++endingListBegin_[id + 1];
+        paradigmBits_[id * bitWords_ + pf.paradigm / 64] |= std::uint64_t{1} << (pf.paradigm % 64);
+    }
+    for (std::size_t id = 0; id < endings; ++id)
+        endingListBegin_[id + 1] += endingListBegin_[id];
 }
 
-int MorphEngine::FindEnding(int paradigm, std::string_view x, std::uint64_t hash,
-                            std::string_view& normalEnding) const {
+int MorphEngine::FindEnding(int paradigm, int endingId, std::string_view& normalEnding) const {
     if (paradigm < 0 || static_cast<std::size_t>(paradigm) >= paradigms_.size())
         return -1;
     normalEnding = paradigms_[paradigm].normalEnding;
-    const EndingSlot* slot = Lookup(paradigm, x, hash);
-    return slot ? slot->item : -1;
+    const std::uint32_t p = static_cast<std::uint32_t>(paradigm);
+    if (endingId < 0 || !HasEnding(endingId, p))
+        return -1;
+    const ParadigmFirst* first = endingLists_.data() + endingListBegin_[endingId];
+    const ParadigmFirst* last = endingLists_.data() + endingListBegin_[endingId + 1];
+    const ParadigmFirst* it = std::lower_bound(
+        first, last, p, [](const ParadigmFirst& pf, std::uint32_t q) { return pf.paradigm < q; });
+    return it != last && it->paradigm == p ? it->item : -1;
 }
 
 // Breadth first over the entries sorted by stem: the children of a node are
@@ -478,13 +494,16 @@ void MorphEngine::AnalyseWord(std::string_view w, int unitIndex, int unitType) {
         const std::size_t rest = len - p;
         if (node.exactCount && rest <= longestEnding_) {
             const std::string_view x = word.substr(p);
-            const std::uint64_t h = HashBytes(x);
-            if (Lookup(-2, x, h)) {
+            const int endingId = EndingId(x, HashBytes(x));
+            if (endingId >= 0) {
                 for (std::uint32_t k = node.begin; k < node.begin + node.exactCount; ++k) {
                     const std::uint32_t e = order_[k];
                     const DictEntry& entry = entries_[e];
+                    if (static_cast<std::uint32_t>(entry.paradigm) >= paradigms_.size() ||
+                        !HasEnding(endingId, static_cast<std::uint32_t>(entry.paradigm)))
+                        continue;
                     std::string_view normalEnding;
-                    const int m = FindEnding(entry.paradigm, x, h, normalEnding);
+                    const int m = FindEnding(entry.paradigm, endingId, normalEnding);
                     if (m < 0)
                         continue;
                     if (p + normalEnding.size() > kMaxWord)
@@ -536,6 +555,9 @@ std::size_t MorphEngine::MemoryBytes() const {
     bytes += order_.capacity() * sizeof(std::uint32_t);
     bytes += nodes_.capacity() * sizeof(StemNode) + childByte_.capacity();
     bytes += endingPool_.capacity() + endingTable_.capacity() * sizeof(EndingSlot);
+    bytes += endingListBegin_.capacity() * sizeof(std::uint32_t);
+    bytes += endingLists_.capacity() * sizeof(ParadigmFirst);
+    bytes += paradigmBits_.capacity() * sizeof(std::uint64_t);
     bytes += attributeCache_.capacity() * sizeof(AttributeCacheLine);
     return bytes;
 }

@@ -161,8 +161,8 @@ class MorphEngine : public TextProcessor {
     void AnalyseWord(std::string_view word, int unitIndex, int unitType);
     // First item of the paradigm whose ending is x, or -1; the normal-form
     // ending of the paradigm in normalEnding.
-    int FindEnding(int paradigm, std::string_view x, std::uint64_t hash,
-                   std::string_view& normalEnding) const;
+    // x is given by its id in the ending index (-1 when no paradigm has it).
+    int FindEnding(int paradigm, int endingId, std::string_view& normalEnding) const;
 
     std::vector<MorphVariant>& variants() { return variants_; }
     const std::vector<MorphVariant>& variants() const { return variants_; }
@@ -183,15 +183,24 @@ class MorphEngine : public TextProcessor {
     int FindChild(std::uint32_t node, unsigned char byte) const;
     const short* Attributes(CodeKey formKey, CodeKey lemmaKey);
 
+    // Distinct endings of all paradigms, each with an id: an open-addressing
+    // table from the ending to its id; per id, a bitmap of the paradigms that
+    // have the ending and the sorted (paradigm, first item) pairs.
     struct EndingSlot {
         std::uint64_t hash = 0;
-        std::int32_t paradigm = -1;  // -1: empty slot; -2: ending-only key
-        std::int32_t item = -1;
         std::uint32_t offset = 0;  // ending in endingPool_
         std::uint32_t length = 0;
+        std::int32_t id = -1;  // -1: empty slot
     };
-    const EndingSlot* Lookup(std::int32_t paradigm, std::string_view x, std::uint64_t hash) const;
-    void Insert(std::int32_t paradigm, std::string_view x, std::uint64_t hash, int item);
+    struct ParadigmFirst {
+        std::uint32_t paradigm;
+        std::int32_t item;
+    };
+    int EndingId(std::string_view x, std::uint64_t hash) const;
+    int InsertEnding(std::string_view x, std::uint64_t hash);
+    bool HasEnding(int endingId, std::uint32_t paradigm) const {
+        return (paradigmBits_[endingId * bitWords_ + paradigm / 64] >> (paradigm % 64)) & 1;
+    }
 
     struct AttributeCacheLine {
         std::uint64_t key = ~0ull;
@@ -209,6 +218,10 @@ class MorphEngine : public TextProcessor {
     std::uint32_t cursor_ = 0;           // the node the current analysis is at
     std::string endingPool_;
     std::vector<EndingSlot> endingTable_;
+    std::vector<std::uint32_t> endingListBegin_;  // per id, into endingLists_; one more at the end
+    std::vector<ParadigmFirst> endingLists_;
+    std::vector<std::uint64_t> paradigmBits_;
+    std::size_t bitWords_ = 0;
     std::size_t longestEnding_ = 0;
     std::vector<AttributeCacheLine> attributeCache_;
     int filesMissing_ = 2;
