@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "analysis/AnalysisMenu.h"
+#include "analysis/TForm8.h"
 #include "app/TForm2.h"
 #include "browse/TForm12.h"
 #include "store/Error.h"
@@ -15,10 +17,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     try {
         quillon::TForm2 form2;
-        // The parameters dialog TForm8 is created here, before TForm12.
+        quillon::TForm8 form8(&form2);
         quillon::TForm12 form12(form2.store, &form2);
         QObject::connect(&form2, &quillon::TForm2::categoriesRequested, &form12,
                          &quillon::TForm12::showFor);
+
+        quillon::AnalysisMenu analysisMenu(form2, form8);
 
         form2.show();
         return QApplication::exec();
