@@ -24,13 +24,13 @@ namespace lexavar::dictcheck {
 std::string_view prefixText(int id);
 
 struct SourceParadigm {
-    std::vector<int> suffix; // per form: index into suffixes
-    std::vector<int> tag;    // per form: index into tags
-    std::vector<int> prefix; // per form: prefix id
+    std::vector<int> suffix;  // per form: index into suffixes
+    std::vector<int> tag;     // per form: index into tags
+    std::vector<int> prefix;  // per form: prefix id
 };
 
 class AzSource {
-public:
+  public:
     explicit AzSource(const std::string& folder);
 
     const std::vector<SourceParadigm>& paradigms() const { return paradigms_; }
@@ -42,12 +42,12 @@ public:
     // view is valid only during the call.
     void forEachForm(const std::function<void(std::string_view, int, int)>& visit) const;
 
-private:
+  private:
     std::vector<SourceParadigm> paradigms_;
     std::vector<std::string> suffixes_;
     std::vector<std::string> tags_;
     std::vector<std::uint32_t> units_;
-    std::vector<std::uint8_t> guide_; // two bytes per unit: child, sibling
+    std::vector<std::uint8_t> guide_;  // two bytes per unit: child, sibling
 };
 
 // UTF-8 to Windows-1251 for Russian text (Cyrillic letters, ё/Ё, ASCII);
@@ -62,8 +62,8 @@ int expectedType(std::string_view lemmaTag);
 
 // The class that splits a source lexeme into lexemes of their own: the part
 // of speech with verb forms joined ("V") and adjective forms joined ("A"),
-// marked further by Patr, Abbr and Vpre. Patronymics, ordinals, abbreviations
+// marked further by Patr, Anum, Abbr and Vpre. Patronymics, ordinals, abbreviations
 // and preposition variants thus get their own normal form.
 std::string lexemeClass(std::string_view tag);
 
-} // namespace lexavar::dictcheck
+}  // namespace lexavar::dictcheck

@@ -12,9 +12,9 @@
 //     their own: forms with the prefix «по»/«наи», and forms of another
 //     lexeme class than form 0 (patronymics, ordinals, abbreviations; see
 //     lexemeClass). Their lemma is the first form of the lexeme with the same
-//     prefix and class. Each kind is counted apart and all together. Forms the analysis cannot take (Latin letters,
-//     blanks, over 199 bytes) are counted as left out. Forms with ё are
-//     checked once more in their е spelling, as the segmenter hands them on.
+//     prefix and class. Each kind is counted apart and all together. Forms the analysis cannot take
+//     (Latin letters, blanks, over 199 bytes) are counted as left out. Forms with ё are checked
+//     once more in their е spelling, as the segmenter hands them on.
 //  2. Corpus: over the Cyrillic non-punctuation tokens of a CoNLL-U file
 //     (default ../shared/corpus/ru_gsd-ud-dev.conllu beside the checkout),
 //     the share whose gold lemma (lower case, ё read as е) is among the
@@ -42,8 +42,10 @@ namespace {
 
 std::string foldYo(std::string s) {
     for (char& c : s) {
-        if (c == '\xB8') c = '\xE5';
-        if (c == '\xA8') c = '\xC5';
+        if (c == '\xB8')
+            c = '\xE5';
+        if (c == '\xA8')
+            c = '\xC5';
     }
     return s;
 }
@@ -51,17 +53,22 @@ std::string foldYo(std::string s) {
 std::string lower(std::string s) {
     for (char& c : s) {
         const unsigned char u = static_cast<unsigned char>(c);
-        if (u >= 0xC0 && u <= 0xDF) c = static_cast<char>(u + 0x20);
-        if (u == 0xA8) c = '\xB8';
-        if (u >= 'A' && u <= 'Z') c = static_cast<char>(u + 0x20);
+        if (u >= 0xC0 && u <= 0xDF)
+            c = static_cast<char>(u + 0x20);
+        if (u == 0xA8)
+            c = '\xB8';
+        if (u >= 'A' && u <= 'Z')
+            c = static_cast<char>(u + 0x20);
     }
     return s;
 }
 
 bool analysable(std::string_view w) {
-    if (w.size() >= LEXAVAR_FIELD_SIZE) return false;
+    if (w.size() >= LEXAVAR_FIELD_SIZE)
+        return false;
     for (const char c : w)
-        if ((c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) <= 0x20) return false;
+        if ((c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) <= 0x20)
+            return false;
     return true;
 }
 
@@ -71,8 +78,10 @@ bool finds(const std::string& word, const std::string& lemma, int type) {
     const int n = NormolWord(word.c_str());
     const std::string want = foldYo(lemma);
     for (int i = 0; i < n; ++i) {
-        if (type >= 0 && GetType(i) != type) continue;
-        if (foldYo(GetMainForm(i)) == want) return true;
+        if (type >= 0 && GetType(i) != type)
+            continue;
+        if (foldYo(GetMainForm(i)) == want)
+            return true;
     }
     return false;
 }
@@ -92,7 +101,8 @@ struct Options {
 };
 
 int run(const Options& o) {
-    const std::string dic = o.data + "/main.dic", mdl = o.data + "/end.mdl", chn = o.data + "/types.chn";
+    const std::string dic = o.data + "/main.dic", mdl = o.data + "/end.mdl",
+                      chn = o.data + "/types.chn";
     if (Start(dic.c_str(), mdl.c_str(), chn.c_str()) != 1)
         throw std::runtime_error("Lexavar could not load the dictionary from " + o.data);
 
@@ -102,7 +112,8 @@ int run(const Options& o) {
     int shownForms = 0;
     std::string word, lemma;
     std::vector<std::string> classOf(source.tagCount());
-    for (int t = 0; t < source.tagCount(); ++t) classOf[t] = lexavar::dictcheck::lexemeClass(source.tag(t));
+    for (int t = 0; t < source.tagCount(); ++t)
+        classOf[t] = lexavar::dictcheck::lexemeClass(source.tag(t));
     source.forEachForm([&](std::string_view w, int p, int f) {
         const auto& par = source.paradigms()[p];
         const std::string_view pre = lexavar::dictcheck::prefixText(par.prefix[f]);
@@ -112,7 +123,8 @@ int run(const Options& o) {
         // same prefix and class; the normal form is the first of them.
         const std::string& cls = classOf[par.tag[f]];
         int first = 0;
-        while (par.prefix[first] != par.prefix[f] || classOf[par.tag[first]] != cls) ++first;
+        while (par.prefix[first] != par.prefix[f] || classOf[par.tag[first]] != cls)
+            ++first;
         lemma.assign(pre);
         lemma.append(stem);
         lemma.append(source.suffix(par.suffix[first]));
@@ -128,15 +140,18 @@ int run(const Options& o) {
             ++share.found;
         } else if (shownForms < o.show) {
             ++shownForms;
-            std::printf("miss: %s -> %s (type %d)\n", cp1251ToUtf8(word).c_str(), cp1251ToUtf8(lemma).c_str(), type);
+            std::printf("miss: %s -> %s (type %d)\n", cp1251ToUtf8(word).c_str(),
+                        cp1251ToUtf8(lemma).c_str(), type);
         }
         if (word.find('\xB8') != std::string::npos) {
             ++yo.total;
-            if (finds(foldYo(word), lemma, type)) ++yo.found;
+            if (finds(foldYo(word), lemma, type))
+                ++yo.found;
         }
     });
     std::printf("Source forms (%s)\n", o.az.c_str());
-    const Share all{kept.found + split.found + prefixed.found, kept.total + split.total + prefixed.total};
+    const Share all{kept.found + split.found + prefixed.found,
+                    kept.total + split.total + prefixed.total};
     print("all forms kept, lemma and type found", all);
     print("forms of the source lemma", kept);
     print("split-off forms, own normal form found", split);
@@ -146,11 +161,13 @@ int run(const Options& o) {
 
     Share corpus;
     std::ifstream in(o.corpus);
-    if (!in) throw std::runtime_error("cannot read " + o.corpus);
+    if (!in)
+        throw std::runtime_error("cannot read " + o.corpus);
     std::string line;
     int shownTokens = 0;
     while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
+        if (line.empty() || line[0] == '#')
+            continue;
         std::vector<std::string> col;
         std::size_t start = 0;
         for (std::size_t i = 0; i <= line.size() && col.size() < 4; ++i)
@@ -158,12 +175,15 @@ int run(const Options& o) {
                 col.push_back(line.substr(start, i - start));
                 start = i + 1;
             }
-        if (col.size() < 4 || col[0].find_first_not_of("0123456789") != std::string::npos) continue;
-        if (col[3] == "PUNCT") continue;
+        if (col.size() < 4 || col[0].find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        if (col[3] == "PUNCT")
+            continue;
         std::string form, gold;
         // Tokens of Cyrillic letters (and hyphens) only; others have no
         // Windows-1251 spelling here or are not Russian words.
-        if (!lexavar::dictcheck::utf8ToCp1251(col[1], form)) continue;
+        if (!lexavar::dictcheck::utf8ToCp1251(col[1], form))
+            continue;
         bool cyrillic = false, other = false;
         for (const char c : form) {
             const unsigned char u = static_cast<unsigned char>(c);
@@ -172,9 +192,11 @@ int run(const Options& o) {
             else if (c != '-')
                 other = true;
         }
-        if (!cyrillic || other) continue;
+        if (!cyrillic || other)
+            continue;
         ++corpus.total;
-        if (!lexavar::dictcheck::utf8ToCp1251(col[2], gold)) gold.clear();
+        if (!lexavar::dictcheck::utf8ToCp1251(col[2], gold))
+            gold.clear();
         if (!gold.empty() && finds(foldYo(form), lower(gold), -1)) {
             ++corpus.found;
         } else if (shownTokens < o.show) {
@@ -188,7 +210,7 @@ int run(const Options& o) {
     return all.percent() >= 99.5 && corpus.percent() >= 96.9 ? 0 : 3;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     Options o;
@@ -210,7 +232,8 @@ int main(int argc, char** argv) {
         }
     }
     if (o.az.empty()) {
-        std::cerr << "usage: lexavar-dictcheck <az dicts folder> [--data DIR] [--corpus FILE] [--show N]\n";
+        std::cerr << "usage: lexavar-dictcheck <az dicts folder> [--data DIR] [--corpus FILE] "
+                     "[--show N]\n";
         return 1;
     }
     try {

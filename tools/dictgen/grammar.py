@@ -199,7 +199,7 @@ def lexeme_class(tag):
     g = grammemes(tag)
     pos, marks = g[0], set(g[1:])
     cls = "V" if pos in _VERBAL else "A" if pos in _ADJECTIVAL else pos
-    for mark in ("Patr", "Abbr", "Vpre"):
+    for mark in ("Patr", "Anum", "Abbr", "Vpre"):
         if mark in marks:
             cls += "-" + mark
     return cls
