@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <unordered_set>
 
 namespace lexavar {
 namespace {
@@ -259,6 +260,7 @@ MorphEngine::MorphEngine(const char* dictionaryPath, const char* paradigmPath,
         --filesMissing_;
     BuildEndingIndex();
     BuildStemTrie();
+    BuildGroupIndex();
     attributeCache_.resize(4096);
 }
 
@@ -314,11 +316,14 @@ int MorphEngine::EndingId(std::string_view x, std::uint64_t hash) const {
 }
 
 void MorphEngine::BuildEndingIndex() {
-    std::size_t items = 0;
+    // Sized for the distinct endings (far fewer than items), so that the
+    // table stays in the cache.
+    std::unordered_set<std::string_view> distinct;
     for (const Paradigm& p : paradigms_)
-        items += p.items.size();
+        for (const ParadigmItem& i : p.items)
+            distinct.insert(i.ending);
     std::size_t size = 16;
-    while (size < 2 * items + 16)
+    while (size < 2 * distinct.size() + 16)
         size <<= 1;
     endingTable_.assign(size, EndingSlot{});
     endingListBegin_.clear();
@@ -388,6 +393,13 @@ void MorphEngine::BuildStemTrie() {
     if (!std::is_sorted(order_.begin(), order_.end(), less))
         std::sort(order_.begin(), order_.end(), less);
 
+    orderParadigm_.resize(order_.size());
+    for (std::size_t k = 0; k < order_.size(); ++k) {
+        const int p = entries_[order_[k]].paradigm;
+        orderParadigm_[k] = p >= 0 && static_cast<std::size_t>(p) < paradigms_.size()
+                                ? static_cast<std::uint32_t>(p)
+                                : kNoParadigm;
+    }
     nodes_.clear();
     childByte_.clear();
     std::vector<std::uint16_t> depth;
@@ -420,6 +432,41 @@ void MorphEngine::BuildStemTrie() {
         rootChild_[childByte_[c]] = c;
     nodes_.shrink_to_fit();
     childByte_.shrink_to_fit();
+}
+
+void MorphEngine::BuildGroupIndex() {
+    groupMatches_.clear();
+    groupPositions_.clear();
+    // Distinct ending ids of every paradigm.
+    std::vector<std::vector<int>> paradigmEndings(paradigms_.size());
+    for (std::size_t k = 0; k < paradigms_.size(); ++k) {
+        auto& ids = paradigmEndings[k];
+        for (const ParadigmItem& i : paradigms_[k].items)
+            ids.push_back(EndingId(i.ending, HashBytes(i.ending)));
+        std::sort(ids.begin(), ids.end());
+        ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    }
+    for (std::uint32_t n = 0; n < nodes_.size(); ++n) {
+        const StemNode& node = nodes_[n];
+        if (node.exactCount < kBigGroup)
+            continue;
+        std::vector<std::pair<int, std::uint32_t>> pairs;  // (ending id, position)
+        for (std::uint32_t k = node.begin; k < node.begin + node.exactCount; ++k)
+            if (orderParadigm_[k] != kNoParadigm)
+                for (int id : paradigmEndings[orderParadigm_[k]])
+                    pairs.push_back({id, k});
+        std::stable_sort(pairs.begin(), pairs.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (std::size_t a = 0; a < pairs.size();) {
+            std::size_t b = a;
+            const auto begin = static_cast<std::uint32_t>(groupPositions_.size());
+            while (b < pairs.size() && pairs[b].first == pairs[a].first)
+                groupPositions_.push_back(pairs[b++].second);
+            groupMatches_[GroupKey(n, pairs[a].first)] = {
+                begin, static_cast<std::uint32_t>(groupPositions_.size())};
+            a = b;
+        }
+    }
 }
 
 int MorphEngine::FindChild(std::uint32_t node, unsigned char byte) const {
@@ -496,18 +543,13 @@ void MorphEngine::AnalyseWord(std::string_view w, int unitIndex, int unitType) {
             const std::string_view x = word.substr(p);
             const int endingId = EndingId(x, HashBytes(x));
             if (endingId >= 0) {
-                for (std::uint32_t k = node.begin; k < node.begin + node.exactCount; ++k) {
+                auto emit = [&](std::uint32_t k) {
                     const std::uint32_t e = order_[k];
                     const DictEntry& entry = entries_[e];
-                    if (static_cast<std::uint32_t>(entry.paradigm) >= paradigms_.size() ||
-                        !HasEnding(endingId, static_cast<std::uint32_t>(entry.paradigm)))
-                        continue;
                     std::string_view normalEnding;
                     const int m = FindEnding(entry.paradigm, endingId, normalEnding);
-                    if (m < 0)
-                        continue;
-                    if (p + normalEnding.size() > kMaxWord)
-                        continue;
+                    if (m < 0 || p + normalEnding.size() > kMaxWord)
+                        return;
                     const auto& items = paradigms_[entry.paradigm].items;
                     for (std::size_t j = m; j < items.size() && items[j].ending == x; ++j) {
                         MorphVariant& v = variants_.emplace_back();
@@ -524,6 +566,20 @@ void MorphEngine::AnalyseWord(std::string_view w, int unitIndex, int unitType) {
                         std::memcpy(v.slots, Attributes(items[j].formKey, entry.lemmaKey),
                                     sizeof v.slots);
                         ++added;
+                    }
+                };
+                if (node.exactCount >= kBigGroup) {
+                    // Large groups (short stems of many lines): the entries
+                    // whose paradigm has the ending are listed in advance.
+                    const auto it = groupMatches_.find(GroupKey(cursor_, endingId));
+                    if (it != groupMatches_.end())
+                        for (std::uint32_t q = it->second.first; q < it->second.second; ++q)
+                            emit(groupPositions_[q]);
+                } else {
+                    for (std::uint32_t k = node.begin; k < node.begin + node.exactCount; ++k) {
+                        const std::uint32_t paradigm = orderParadigm_[k];
+                        if (paradigm != kNoParadigm && HasEnding(endingId, paradigm))
+                            emit(k);
                     }
                 }
             }
@@ -552,12 +608,13 @@ std::size_t MorphEngine::MemoryBytes() const {
             if (i.ending.capacity() > 15)
                 bytes += i.ending.capacity() + 1;
     }
-    bytes += order_.capacity() * sizeof(std::uint32_t);
+    bytes += (order_.capacity() + orderParadigm_.capacity()) * sizeof(std::uint32_t);
     bytes += nodes_.capacity() * sizeof(StemNode) + childByte_.capacity();
     bytes += endingPool_.capacity() + endingTable_.capacity() * sizeof(EndingSlot);
     bytes += endingListBegin_.capacity() * sizeof(std::uint32_t);
     bytes += endingLists_.capacity() * sizeof(ParadigmFirst);
     bytes += paradigmBits_.capacity() * sizeof(std::uint64_t);
+    bytes += groupPositions_.capacity() * sizeof(std::uint32_t) + groupMatches_.size() * 32;
     bytes += attributeCache_.capacity() * sizeof(AttributeCacheLine);
     return bytes;
 }

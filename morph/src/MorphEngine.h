@@ -28,6 +28,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "Segmenter.h"
@@ -180,6 +181,11 @@ class MorphEngine : public TextProcessor {
     bool LoadDictionary(const char* path);
     void BuildStemTrie();
     void BuildEndingIndex();
+    void BuildGroupIndex();
+    static std::uint64_t GroupKey(std::uint32_t node, int endingId) {
+        return (static_cast<std::uint64_t>(node) << 32) | static_cast<std::uint32_t>(endingId);
+    }
+    static constexpr std::uint32_t kBigGroup = 8;
     int FindChild(std::uint32_t node, unsigned char byte) const;
     const short* Attributes(CodeKey formKey, CodeKey lemmaKey);
 
@@ -212,7 +218,11 @@ class MorphEngine : public TextProcessor {
     std::vector<DictEntry> entries_;
     std::vector<Paradigm> paradigms_;
     std::vector<std::uint32_t> order_;  // well-formed entries sorted by stem, then line
-    std::vector<StemNode> nodes_;       // nodes_[0] is the root
+    // Paradigm number of each entry of order_, side by side for the walk
+    // (numbers outside the paradigm table as kNoParadigm).
+    std::vector<std::uint32_t> orderParadigm_;
+    static constexpr std::uint32_t kNoParadigm = 0xFFFFFFFF;
+    std::vector<StemNode> nodes_;  // nodes_[0] is the root
     std::vector<unsigned char> childByte_;
     std::uint32_t rootChild_[256] = {};  // 0: no child
     std::uint32_t cursor_ = 0;           // the node the current analysis is at
@@ -221,6 +231,10 @@ class MorphEngine : public TextProcessor {
     std::vector<std::uint32_t> endingListBegin_;  // per id, into endingLists_; one more at the end
     std::vector<ParadigmFirst> endingLists_;
     std::vector<std::uint64_t> paradigmBits_;
+    // For nodes with at least kBigGroup exact entries: per (node, ending id)
+    // the positions in order_ whose paradigm has the ending, in line order.
+    std::unordered_map<std::uint64_t, std::pair<std::uint32_t, std::uint32_t>> groupMatches_;
+    std::vector<std::uint32_t> groupPositions_;
     std::size_t bitWords_ = 0;
     std::size_t longestEnding_ = 0;
     std::vector<AttributeCacheLine> attributeCache_;
