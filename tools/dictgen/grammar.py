@@ -240,6 +240,6 @@ def readme_tables():
     lines.append("|---|---|---|---|")
     for slot in range(GENDER, USAGE + 1):
         lines.append("| %d %s | 0 | | none of the below |" % (slot, SLOT_NAMES[slot]))
-        for digit, names, label in sorted(_SLOT_VALUES[slot]):
+        for digit, names, label in _SLOT_VALUES[slot]:
             lines.append("| | %d | %s | %s |" % (digit, label, ", ".join(names)))
     return "\n".join(lines)

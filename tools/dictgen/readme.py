@@ -37,7 +37,8 @@ main.dic, end.mdl and types.chn are an adaptation of that dictionary and are
 distributed under the same licence, CC BY-SA 3.0. Changes made: the lexemes
 were regrouped into stems and lists of endings, the tags were turned into
 the numeric codes below, forms with the prefixes «по»/«наи» became words of
-their own, and spellings with «е» were added for every «ё».
+their own, so did patronymics, ordinals and abbreviations joined to another
+word's lexeme, and spellings with «е» were added for every «ё».
 
 
 The files
@@ -105,6 +106,21 @@ first prefixed form (наибольший, побольше), with the lexeme's 
 such entries.
 
 
+Words split off their source lexeme
+-----------------------------------
+
+The source joins some words to another word's lexeme: patronymics to the
+first name (иванович to иван), ordinals to the cardinal (второй to два,
+первый to один), abbreviations to the full word and back (г to год, месяц
+to мес), and preposition variants to the preposition (во to в). Forms of
+such another class than the lexeme's normal form are words of their own
+here, with their first form as normal form and their own type code (so
+patronymics have type 4 and ordinals type 5). A verb keeps its participles
+and gerunds, an adjective its short, comparative and superlative forms.
+%(split_forms)d source forms are split off that way, in %(split_lexemes)d
+entries.
+
+
 «ё»
 ---
 
@@ -120,7 +136,7 @@ Figures
 -------
 
 - source forms read: %(source_forms)d
-- lexemes (stem and paradigm pairs, prefixed groups included): %(lexemes)d
+- lexemes (stem and paradigm pairs, prefixed and split-off groups included): %(lexemes)d
 - lexemes left out (a stem with Latin letters, a blank or too long for the
   200-byte fields): %(left_out)d
 - main.dic: %(dic_lines)d lines, %(dic_size)d bytes
@@ -136,6 +152,8 @@ def write(path, stats, sizes):
         "tables": grammar.readme_tables(),
         "prefixed_forms": stats["source forms with a prefix"],
         "prefixed_lexemes": stats["lexemes of prefixed forms"],
+        "split_forms": stats["source forms split off their lemma"],
+        "split_lexemes": stats["lexemes split off their lemma"],
         "yo_stems": stats["stems with ё, added in е"],
         "source_forms": stats["source forms"],
         "lexemes": stats["lexemes"],
