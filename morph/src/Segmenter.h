@@ -27,10 +27,15 @@ class TextItem {
   public:
     TextItem() = default;
     explicit TextItem(const char* text) : text_(text) {}
-    virtual ~TextItem() = default;
     virtual const char* Text() const { return text_; }
 
   protected:
+    // Not virtual: items are never deleted through a TextItem pointer, and
+    // units and spans stay trivially destructible (a text has many).
+    ~TextItem() = default;
+    TextItem(const TextItem&) = default;
+    TextItem& operator=(const TextItem&) = default;
+
     const char* text_ = nullptr;
 };
 
