@@ -10,6 +10,7 @@
 #include "analysis/TForm8.h"
 #include "app/TForm2.h"
 #include "browse/TForm12.h"
+#include "letters/LettersPanel.h"
 #include "store/Error.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
         QObject::connect(&form2, &quillon::TForm2::categoriesRequested, &form12,
                          &quillon::TForm12::showFor);
 
+        quillon::LettersPanel lettersPanel(form2);
         quillon::AnalysisMenu analysisMenu(form2, form8);
 
         form2.show();
