@@ -55,15 +55,20 @@ typedef struct LexavarMorphVariant {
 /* Lifecycle ------------------------------------------------------------- */
 
 /* Builds a new engine from the dictionary, paradigm and types files and makes
- * it current. Returns 1 when the dictionary and paradigm files could be read,
- * 0 otherwise (also when a file is rejected as malformed or unsorted). The
- * types file does not count. */
+ * it current (the previous engine and its variants are released). Returns 1
+ * when the dictionary and paradigm files could be read, 0 otherwise; the
+ * types file does not count. The types table is process-wide and read only by
+ * the first Start that finds it empty. Malformed lines keep their line number
+ * and never match; main.dic need not be sorted. */
 LEXAVAR_API int Start(const char* dictionaryPath, const char* paradigmPath, const char* typesPath);
 
 /* Segmentation ---------------------------------------------------------- */
 
 /* Segments the whole file; returns its number of units. A file that cannot be
- * read segments as an empty text (0). */
+ * read segments as an empty text (0). The space added behind the text ends its
+ * last token, so the last word stays whole; the final unit (that space, with
+ * the text's last blank when the text ends in one) is not counted in the last
+ * span. */
 LEXAVAR_API int GrafAnalysFile(const char* path);
 /* Segments the given text; returns its number of units. */
 LEXAVAR_API int GrafAnalys(const char* text);
@@ -90,7 +95,9 @@ LEXAVAR_API int NormolWordByNom(int u, int flags);
 LEXAVAR_API int NormolWord(const char* word);
 /* Like NormolWord, then returns the stem of the first variant (valid until
  * the next GetMainForm or DivWord); "" when the word has no variant, a null
- * pointer when no engine exists. */
+ * pointer when no engine exists. Words longer than LEXAVAR_FIELD_SIZE - 1
+ * bytes get no variant; neither does a reading whose normal form would not
+ * fit the field. */
 LEXAVAR_API const char* DivWord(const char* word);
 /* Number of variants; refreshes the copy that GetMorf reads. */
 LEXAVAR_API int GetVecLen(void);

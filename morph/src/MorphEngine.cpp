@@ -261,7 +261,7 @@ MorphEngine::MorphEngine(const char* dictionaryPath, const char* paradigmPath,
     BuildEndingIndex();
     BuildStemTrie();
     BuildGroupIndex();
-    attributeCache_.resize(4096);
+    attributeCache_.resize(16384);
 }
 
 bool MorphEngine::LoadParadigms(const char* path) {
