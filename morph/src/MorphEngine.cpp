@@ -18,6 +18,13 @@ std::uint64_t HashBytes(std::string_view s) {
     return h;
 }
 
+// Generations are unique across engines, so that a copy made from a released
+// engine is never taken for a copy of its successor.
+std::uint64_t NextGeneration() {
+    static std::uint64_t counter = 0;
+    return ++counter;
+}
+
 // The bytes of a token up to its first NUL, at most two of them.
 void CopyCode(std::string_view token, char out[3]) {
     out[0] = out[1] = out[2] = '\0';
@@ -251,6 +258,7 @@ DictEntry ParseDictLine(std::string_view line) {
 
 MorphEngine::MorphEngine(const char* dictionaryPath, const char* paradigmPath,
                          const char* typesPath) {
+    generation_ = NextGeneration();
     TypesTable& types = ProcessTypes();
     if (types.empty())
         LoadTypes(typesPath, types);
@@ -497,11 +505,11 @@ const short* MorphEngine::Attributes(CodeKey f, CodeKey l) {
 
 void MorphEngine::ClearVariants() {
     variants_.clear();
-    ++generation_;
+    generation_ = NextGeneration();
 }
 
 void MorphEngine::AnalyseWord(std::string_view w, int unitIndex, int unitType) {
-    ++generation_;
+    generation_ = NextGeneration();
     const std::size_t before = variants_.size();
     if (w.size() > kMaxWord)
         return;

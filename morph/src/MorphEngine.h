@@ -168,7 +168,7 @@ class MorphEngine : public TextProcessor {
     std::vector<MorphVariant>& variants() { return variants_; }
     const std::vector<MorphVariant>& variants() const { return variants_; }
     void ClearVariants();
-    // Changes whenever the variant list changes.
+    // Changes whenever the variant list changes; unique across engines.
     std::uint64_t generation() const { return generation_; }
 
     int entryCount() const { return static_cast<int>(entries_.size()); }
