@@ -185,6 +185,22 @@ std::string lexemeClass(std::string_view tag) {
     return cls;
 }
 
+int normalFormRank(std::string_view tag) {
+    std::string pos;
+    const auto g = grammemes(tag, pos);
+    bool variant = false, cased = false;
+    for (const std::string& m : g) {
+        if (m.rfind("V-", 0) == 0 || m == "Infr" || m == "Slng" || m == "Arch" || m == "Erro" ||
+            m == "Dist")
+            variant = true;
+        for (const char* c : {"gent", "datv", "accs", "ablt", "loct", "voct", "gen1", "gen2",
+                              "acc2", "loc1", "loc2"})
+            if (m == c)
+                cased = true;
+    }
+    return (variant ? 4 : 0) + (cased ? 2 : 0) + (g.count("plur") ? 1 : 0);
+}
+
 int expectedType(std::string_view tag) {
     std::string pos;
     const auto g = grammemes(tag, pos);

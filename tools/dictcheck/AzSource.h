@@ -66,4 +66,10 @@ int expectedType(std::string_view lemmaTag);
 // and preposition variants thus get their own normal form.
 std::string lexemeClass(std::string_view tag);
 
+// Rank of a form in the choice of the normal form of such a lexeme of its
+// own (lowest wins, ties to the first form): standard spelling before a
+// variant, informal, archaic or distorted one, then nominative or no case,
+// then singular or no number.
+int normalFormRank(std::string_view tag);
+
 }  // namespace lexavar::dictcheck

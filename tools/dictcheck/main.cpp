@@ -11,10 +11,11 @@
 //     source lexeme's form 0, except for forms the dictionary makes words of
 //     their own: forms with the prefix «по»/«наи», and forms of another
 //     lexeme class than form 0 (patronymics, ordinals, abbreviations; see
-//     lexemeClass). Their lemma is the first form of the lexeme with the same
-//     prefix and class. Each kind is counted apart and all together. Forms the analysis cannot take
-//     (Latin letters, blanks, over 199 bytes) are counted as left out. Forms with ё are checked
-//     once more in their е spelling, as the segmenter hands them on.
+//     lexemeClass). Their lemma is the form of the lexeme with the same prefix
+//     and class that ranks first by normalFormRank. Each kind is counted
+//     apart and all together. Forms the analysis cannot take (Latin letters,
+//     blanks, over 199 bytes) are counted as left out. Forms with ё are
+//     checked once more in their е spelling, as the segmenter hands them on.
 //  2. Corpus: over the Cyrillic non-punctuation tokens of a CoNLL-U file
 //     (default ../shared/corpus/ru_gsd-ud-dev.conllu beside the checkout),
 //     the share whose gold lemma (lower case, ё read as е) is among the
@@ -112,8 +113,11 @@ int run(const Options& o) {
     int shownForms = 0;
     std::string word, lemma;
     std::vector<std::string> classOf(source.tagCount());
-    for (int t = 0; t < source.tagCount(); ++t)
+    std::vector<int> rankOf(source.tagCount());
+    for (int t = 0; t < source.tagCount(); ++t) {
         classOf[t] = lexavar::dictcheck::lexemeClass(source.tag(t));
+        rankOf[t] = lexavar::dictcheck::normalFormRank(source.tag(t));
+    }
     source.forEachForm([&](std::string_view w, int p, int f) {
         const auto& par = source.paradigms()[p];
         const std::string_view pre = lexavar::dictcheck::prefixText(par.prefix[f]);
@@ -122,9 +126,16 @@ int run(const Options& o) {
         // The lexeme the form belongs to in the dictionary: its forms with the
         // same prefix and class; the normal form is the first of them.
         const std::string& cls = classOf[par.tag[f]];
+        const auto same = [&](int k) {
+            return par.prefix[k] == par.prefix[f] && classOf[par.tag[k]] == cls;
+        };
         int first = 0;
-        while (par.prefix[first] != par.prefix[f] || classOf[par.tag[first]] != cls)
-            ++first;
+        if (!same(0)) {
+            first = -1;
+            for (int k = 0; k < static_cast<int>(par.tag.size()); ++k)
+                if (same(k) && (first < 0 || rankOf[par.tag[k]] < rankOf[par.tag[first]]))
+                    first = k;
+        }
         lemma.assign(pre);
         lemma.append(stem);
         lemma.append(source.suffix(par.suffix[first]));

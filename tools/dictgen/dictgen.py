@@ -14,11 +14,12 @@ How a source lexeme becomes dictionary lines:
 - Forms with the prefix "по" or "наи" (comparatives such as «побольше»,
   superlatives such as «наибольший») cannot be forms of an entry whose normal
   form lacks the prefix, so they become words of their own: an entry with the
-  stem prefix + stem, whose normal form is the first of those forms.
+  stem prefix + stem, whose normal form is the first of those forms (by
+  grammar.normal_form_rank: standard spelling, nominative, singular first).
 - Forms of another lexeme class than the normal form (grammar.lexeme_class:
   patronymics among a first name's forms, ordinals among a numeral's,
-  abbreviations) are split off the same way, with their first form as the
-  normal form.
+  abbreviations) are split off the same way, with the normal form chosen
+  the same way.
 - Within a paradigm the items are sorted by ending, so that the analysis,
   which takes only the first run of an ending, reaches every reading.
 - The analysed text has ё turned into е, so every ending with ё is also
@@ -86,8 +87,15 @@ class Shape:
     turns into: paradigm items and the lemma attributes."""
 
     def __init__(self, key, paradigm, forms):
+        """forms: the group's form indexes in source order. The normal form
+        is form 0 for the group that holds it, else the form that ranks
+        first by grammar.normal_form_rank."""
         self.key = key
-        first = forms[0]
+        if forms[0] == 0:
+            first = 0
+        else:
+            first = min(forms, key=lambda f: (grammar.normal_form_rank(paradigm.tags[f]), f))
+            forms = [first] + [f for f in forms if f != first]
         self.type = grammar.type_code(paradigm.tags[first])
         digits = {f: grammar.form_digits(paradigm.tags[f]) for f in forms}
         self.lemma = [0] * 13

@@ -205,6 +205,22 @@ def lexeme_class(tag):
     return cls
 
 
+_VARIANT_MARKS = {"Infr", "Slng", "Arch", "Erro", "Dist"}
+
+
+def normal_form_rank(tag):
+    """Orders the forms of a split-off or prefixed lexeme for the choice of
+    its normal form, lowest first: a standard spelling before a variant
+    (юрьевич before юриевич), the nominative (or a form without case) before
+    the other cases, the singular (or a form without number) before the
+    plural (г before гг)."""
+    g = set(grammemes(tag))
+    variant = any(m.startswith("V-") for m in g) or bool(g & _VARIANT_MARKS)
+    cased = bool(g & {"gent", "datv", "accs", "ablt", "loct", "voct", "gen1", "gen2", "acc2", "loc1", "loc2"})
+    plural = "plur" in g
+    return (variant, cased, plural)
+
+
 def form_digits(tag):
     """The 13 attribute digits (slots 2 to 14) of one form's tag."""
     g = set(grammemes(tag))

@@ -89,6 +89,11 @@ comparative forms of an adjective have type 5.
 
 %(tables)s
 
+The normal form of a word made of its own (prefixed or split off, below) is
+its first form in the source's order that has the standard spelling (no
+variant, informal, archaic or distorted mark), then the nominative or no
+case, then the singular or no number: юрьевич, not юриевич; г, not гг.
+
 Attribute slots that a tag does not mention are 0. When a tag carries more
 than one grammeme of a slot, the row listed first above wins (for example a
 superlative full adjective has adjective form 4).
@@ -100,8 +105,8 @@ Prefixed forms
 A form written with the prefix «по» (comparatives such as «побольше») or
 «наи» (superlatives such as «наибольший») cannot be a form of an entry whose
 normal form lacks the prefix. Such forms are analysable as words of their
-own: an entry whose stem begins with the prefix and whose normal form is its
-first prefixed form (наибольший, побольше), with the lexeme's type code.
+own: an entry whose stem begins with the prefix and whose normal form is one
+of its prefixed forms (наибольший, побольше), with the lexeme's type code.
 %(prefixed_forms)d source forms have a prefix; they make %(prefixed_lexemes)d
 such entries.
 
@@ -114,7 +119,7 @@ first name (иванович to иван), ordinals to the cardinal (второ�
 первый to один), abbreviations to the full word and back (г to год, месяц
 to мес), and preposition variants to the preposition (во to в). Forms of
 such another class than the lexeme's normal form are words of their own
-here, with their first form as normal form and their own type code (so
+here, with their own normal form and their own type code (so
 patronymics have type 4 and ordinals type 5). A verb keeps its participles
 and gerunds, an adjective its short, comparative and superlative forms.
 %(split_forms)d source forms are split off that way, in %(split_lexemes)d
