@@ -72,6 +72,19 @@ class ShapeTest(unittest.TestCase):
         self.assertEqual(s.normal_ending, "ий".encode("cp1251"))
         self.assertEqual(s.type, 5)
 
+    def test_split_group_prefers_standard_nominative_singular(self):
+        p = paradigm(
+            [
+                ("од", "NOUN,inan,masc sing,nomn", ""),
+                ("г", "NOUN,inan,masc,Abbr plur,gent", ""),
+                ("", "NOUN,inan,masc,Abbr,V-be sing,nomn", ""),
+                ("", "NOUN,inan,masc,Abbr sing,nomn", ""),
+            ]
+        )
+        s = dictgen.Shape(("g", ""), p, [1, 2, 3])
+        # Form 3, not the variant form 2 nor the plural form 1, is the normal
+        # form; form 2 reads the same and is not listed twice.
+        self.assertEqual([(e, n) for e, _, n in s.items], [(b"", 0), ("г".encode("cp1251"), 1)])
 
 class GrammarTest(unittest.TestCase):
     def test_type_codes(self):
