@@ -56,6 +56,18 @@ TEST(Morph, StartResults) {
     EXPECT_EQ(StartFixture("/nonexistent/types.chn"), 1);
 }
 
+// A new engine starts with an empty variant list, and the copy GetMorf reads
+// follows it even when the new engine takes the old one's place in memory.
+TEST(Morph, StartEmptiesTheVariantsAndTheirCopy) {
+    for (int round = 0; round < 5; ++round) {
+        ASSERT_EQ(StartFixture(), 1);
+        EXPECT_EQ(GetVecLen(), 0);
+        EXPECT_EQ(GetMorf(0), nullptr);
+        NormolWord(Cp("мамы").c_str());
+        EXPECT_EQ(GetVecLen(), 3);
+    }
+}
+
 TEST(Morph, VariantsInWalkLineAndItemOrder) {
     ASSERT_EQ(StartFixture(), 1);
     struct Case {
