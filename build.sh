@@ -14,7 +14,7 @@ cd "$(dirname "$0")"
 PACKAGES=(
     build-essential cmake ninja-build pkg-config git ca-certificates
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev libqt6sql6-sqlite libqt6sql6-psql
-    libsodium-dev libgtest-dev libgmock-dev libbenchmark-dev
+    libsodium-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core xauth xvfb
 )
 

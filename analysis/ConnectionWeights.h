@@ -5,7 +5,6 @@
 // n(n - 1)/2 as a full triangular matrix would.
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "analysis/Records.h"
@@ -30,7 +29,7 @@ class ConnectionWeights {
     std::int32_t at(std::int32_t i, std::int32_t j) const;
 
     // Number of distinct pairs added to.
-    std::size_t pairCount() const { return cells_.size(); }
+    std::size_t pairCount() const { return used_; }
 
     // Every cell with a positive weight as a connection, in order of i, then j:
     // the order a row-by-row walk of the triangle gives.
@@ -42,8 +41,16 @@ class ConnectionWeights {
                static_cast<std::uint32_t>(j);
     }
 
+    // Open addressing with linear probing over a power-of-two table, at most
+    // half full; kEmpty marks a free slot (no valid cell has that key).
+    static constexpr std::uint64_t kEmpty = ~std::uint64_t{0};
+    std::size_t slotOf(std::uint64_t key) const;
+    void grow();
+
     std::int32_t n_;
-    std::unordered_map<std::uint64_t, std::int32_t> cells_;
+    std::vector<std::uint64_t> keys_;
+    std::vector<std::int32_t> values_;
+    std::size_t used_ = 0;
 };
 
 }  // namespace quillon::analysis

@@ -1,5 +1,6 @@
 #include "analysis/FrequencyDistribution.h"
 
+#include "analysis/RowWriter.h"
 #include "analysis/Support.h"
 #include "store/Schema.h"
 
@@ -28,17 +29,17 @@ void BuildFrequencyDistribution(store::Store& store, const Session& session, Com
     {
         FillTransaction fill(store);
         int id = store.ensureTable(table, store::schema::kWordsFriquencyColumns);
-        QSqlQuery insert = store.prepare(QStringLiteral("INSERT INTO ") + table +
-                                         QStringLiteral(" (id, friquency, wordsnumber) "
-                                                        "VALUES (?, ?, ?);"));
+        RowWriter insert(
+            store, table,
+            {QStringLiteral("id"), QStringLiteral("friquency"), QStringLiteral("wordsnumber")});
         ProgressRule progress(sink, static_cast<int>(vocabulary.size()));
         int start = 0;  // index of the group's first entry
         for (const FrequencyGroup& group : frequencyGroups(vocabulary)) {
             progress.advance(start);
-            insert.bindValue(0, ++id);
-            insert.bindValue(1, group.friquency);
-            insert.bindValue(2, group.wordsnumber);
-            store::Store::run(insert);
+            insert.setInt(0, ++id);
+            insert.setInt(1, group.friquency);
+            insert.setInt(2, group.wordsnumber);
+            insert.insert();
             start += group.wordsnumber;
         }
         fill.commit();

@@ -9,6 +9,7 @@
 
 #include "analysis/ConnectionWeights.h"
 #include "analysis/Records.h"
+#include "analysis/RowWriter.h"
 #include "analysis/ShellSort.h"
 #include "analysis/Support.h"
 #include "store/Cp1251.h"
@@ -55,16 +56,16 @@ class VocabularyIndex {
 // Writes pair records to the pairs table, numbering them on from its MAX(id).
 class PairWriter {
   public:
-    PairWriter(store::Store& store, const QString& table, const std::vector<QString>& words)
+    PairWriter(store::Store& store, const QString& table, const std::vector<BoundText>& words)
         : store_(store), table_(table), words_(words) {}
 
     void write(const std::vector<VSE_PARY>& pairs, CommandSink* progressSink) {
         FillTransaction fill(store_);
         int id = store_.nextId(table_) - 1;
-        QSqlQuery insert = store_.prepare(
-            QStringLiteral("INSERT INTO ") + table_ +
-            QStringLiteral(" (id, word1Id, word2Id, word1InSent, word2InSent, predlId) "
-                           "VALUES (?, ?, ?, ?, ?, ?);"));
+        RowWriter insert(store_, table_,
+                         {QStringLiteral("id"), QStringLiteral("word1Id"),
+                          QStringLiteral("word2Id"), QStringLiteral("word1InSent"),
+                          QStringLiteral("word2InSent"), QStringLiteral("predlId")});
         std::optional<ProgressRule> progress;
         if (progressSink) {
             progress.emplace(*progressSink, static_cast<int>(pairs.size()));
@@ -74,13 +75,13 @@ class PairWriter {
                 progress->advance(static_cast<int>(i));
             }
             const VSE_PARY& p = pairs[i];
-            insert.bindValue(0, ++id);
-            insert.bindValue(1, words_[static_cast<std::size_t>(p.word1)]);
-            insert.bindValue(2, words_[static_cast<std::size_t>(p.word2)]);
-            insert.bindValue(3, p.word1InSent);
-            insert.bindValue(4, p.word2InSent);
-            insert.bindValue(5, p.predlId);
-            store::Store::run(insert);
+            insert.setInt(0, ++id);
+            insert.setText(1, words_[static_cast<std::size_t>(p.word1)]);
+            insert.setText(2, words_[static_cast<std::size_t>(p.word2)]);
+            insert.setInt(3, p.word1InSent);
+            insert.setInt(4, p.word2InSent);
+            insert.setInt(5, p.predlId);
+            insert.insert();
         }
         fill.commit();
     }
@@ -88,7 +89,7 @@ class PairWriter {
   private:
     store::Store& store_;
     QString table_;
-    const std::vector<QString>& words_;
+    const std::vector<BoundText>& words_;
 };
 
 }  // namespace
@@ -127,10 +128,10 @@ PairsSummary BuildPairsAndNetwork(const LexavarApi& api, store::Store& store,
     // Pair phase.
     const WordList& vocabulary = session.networkVocabulary;
     const auto n = static_cast<std::int32_t>(vocabulary.size());
-    std::vector<QString> words;
+    std::vector<BoundText> words;
     words.reserve(vocabulary.size());
     for (const WORDS& entry : vocabulary) {
-        words.push_back(fromCp1251(entry.word));
+        words.emplace_back(fromCp1251(entry.word));
     }
     const VocabularyIndex index(vocabulary);
     PairWriter writer(store, pairsTable, words);
@@ -232,18 +233,18 @@ PairsSummary BuildPairsAndNetwork(const LexavarApi& api, store::Store& store,
     SortConnections(connections);
     {
         FillTransaction fill(store);
-        QSqlQuery insert = store.prepare(QStringLiteral("INSERT INTO ") + networkTable +
-                                         QStringLiteral(" (id, word1Id, word2Id, weight) "
-                                                        "VALUES (?, ?, ?, ?);"));
+        RowWriter insert(store, networkTable,
+                         {QStringLiteral("id"), QStringLiteral("word1Id"),
+                          QStringLiteral("word2Id"), QStringLiteral("weight")});
         ProgressRule progress(sink, static_cast<int>(connections.size()));
         for (std::size_t i = 0; i < connections.size(); ++i) {
             progress.advance(static_cast<int>(i));
             const SVJAZ& c = connections[i];
-            insert.bindValue(0, static_cast<int>(i));
-            insert.bindValue(1, words[static_cast<std::size_t>(c.word1)]);
-            insert.bindValue(2, words[static_cast<std::size_t>(c.word2)]);
-            insert.bindValue(3, c.weight);
-            store::Store::run(insert);
+            insert.setInt(0, static_cast<qint64>(i));
+            insert.setText(1, words[static_cast<std::size_t>(c.word1)]);
+            insert.setText(2, words[static_cast<std::size_t>(c.word2)]);
+            insert.setInt(3, c.weight);
+            insert.insert();
         }
         fill.commit();
     }

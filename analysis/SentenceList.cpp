@@ -1,5 +1,6 @@
 #include "analysis/SentenceList.h"
 
+#include "analysis/RowWriter.h"
 #include "analysis/Support.h"
 #include "store/Cp1251.h"
 #include "store/Schema.h"
@@ -32,19 +33,17 @@ std::vector<std::string> BuildSentenceList(const LexavarApi& api, store::Store& 
     {
         FillTransaction fill(store);
         int id = store.ensureTable(table, store::schema::kSentencesColumns);
-        QSqlQuery insert = store.prepare(QStringLiteral("INSERT INTO ") + table +
-                                         QStringLiteral(" (id, sentence) VALUES (?, ?);"));
+        RowWriter insert(store, table, {QStringLiteral("id"), QStringLiteral("sentence")});
         ProgressRule progress(sink, count);
         for (int i = 0; i < count; ++i) {
-            ++id;
-            const QString sentence = fromCp1251(sentences[static_cast<std::size_t>(i)]);
-            insert.bindValue(0, id);
-            insert.bindValue(1, sentence);
+            const BoundText sentence(fromCp1251(sentences[static_cast<std::size_t>(i)]));
+            insert.setInt(0, ++id);
+            insert.setText(1, sentence);
             try {
-                store::Store::run(insert);
+                insert.insert();
             } catch (const Error&) {
                 sink.log(QStringLiteral("Error:: "));
-                sink.log(sentence);
+                sink.log(sentence.text);
             }
             progress.advance(i);
         }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/RowWriter.h"
 #include "analysis/ShellSort.h"
 #include "analysis/Support.h"
 #include "store/Cp1251.h"
@@ -136,16 +137,17 @@ void storeWordList(store::Store& store, CommandSink& sink, const QString& table,
         FillTransaction fill(store);
         int id = store.ensureTable(table, store::schema::kWordsColumns);
         sink.progressReset(static_cast<int>(list.size()));
-        QSqlQuery insert = store.prepare(QStringLiteral("INSERT INTO ") + table +
-                                         QStringLiteral(" (id, word, friquency, type, norm_friq) "
-                                                        "VALUES (?, ?, ?, ?, ?);"));
+        RowWriter insert(store, table,
+                         {QStringLiteral("id"), QStringLiteral("word"), QStringLiteral("friquency"),
+                          QStringLiteral("type"), QStringLiteral("norm_friq")});
         for (const WORDS& entry : list) {
-            insert.bindValue(0, ++id);
-            insert.bindValue(1, fromCp1251(entry.word));
-            insert.bindValue(2, entry.friquency);
-            insert.bindValue(3, entry.type);
-            insert.bindValue(4, static_cast<double>(entry.norm_friq));
-            store::Store::run(insert);
+            const BoundText word(fromCp1251(entry.word));
+            insert.setInt(0, ++id);
+            insert.setText(1, word);
+            insert.setInt(2, entry.friquency);
+            insert.setInt(3, entry.type);
+            insert.setDouble(4, static_cast<double>(entry.norm_friq));
+            insert.insert();
             sink.progressStep();
         }
         fill.commit();
