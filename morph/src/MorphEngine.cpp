@@ -297,7 +297,7 @@ int MorphEngine::InsertEnding(std::string_view x, std::uint64_t hash) {
     for (std::size_t s = hash & mask;; s = (s + 1) & mask) {
         EndingSlot& slot = endingTable_[s];
         if (slot.id < 0) {
-            slot.hash = hash;
+            slot.hash = static_cast<std::uint32_t>(hash);
             slot.offset = static_cast<std::uint32_t>(endingPool_.size());
             slot.length = static_cast<std::uint32_t>(x.size());
             slot.id = static_cast<std::int32_t>(endingListBegin_.size());
@@ -305,7 +305,7 @@ int MorphEngine::InsertEnding(std::string_view x, std::uint64_t hash) {
             endingPool_.append(x);
             return slot.id;
         }
-        if (slot.hash == hash &&
+        if (slot.hash == static_cast<std::uint32_t>(hash) &&
             std::string_view(endingPool_.data() + slot.offset, slot.length) == x)
             return slot.id;
     }
@@ -317,7 +317,7 @@ int MorphEngine::EndingId(std::string_view x, std::uint64_t hash) const {
         const EndingSlot& slot = endingTable_[s];
         if (slot.id < 0)
             return -1;
-        if (slot.hash == hash && slot.length == x.size() &&
+        if (slot.hash == static_cast<std::uint32_t>(hash) && slot.length == x.size() &&
             (x.empty() || std::memcmp(endingPool_.data() + slot.offset, x.data(), x.size()) == 0))
             return slot.id;
     }
@@ -331,7 +331,7 @@ void MorphEngine::BuildEndingIndex() {
         for (const ParadigmItem& i : p.items)
             distinct.insert(i.ending);
     std::size_t size = 16;
-    while (size < 2 * distinct.size() + 16)
+    while (size < distinct.size() + distinct.size() / 2 + 16)
         size <<= 1;
     endingTable_.assign(size, EndingSlot{});
     endingListBegin_.clear();

@@ -193,7 +193,7 @@ class MorphEngine : public TextProcessor {
     // table from the ending to its id; per id, a bitmap of the paradigms that
     // have the ending and the sorted (paradigm, first item) pairs.
     struct EndingSlot {
-        std::uint64_t hash = 0;
+        std::uint32_t hash = 0;    // low bits of the ending's hash
         std::uint32_t offset = 0;  // ending in endingPool_
         std::uint32_t length = 0;
         std::int32_t id = -1;  // -1: empty slot
