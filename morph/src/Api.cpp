@@ -73,9 +73,11 @@ int Slot(int v, int slot) {
 }
 
 int Segmented(std::unique_ptr<Segmenter> segmenter) {
+    LibraryState& s = State();
+    if (s.segmenter)
+        segmenter->Recycle(*s.segmenter);
     int arg = 1;
     segmenter->Run(arg);
-    LibraryState& s = State();
     s.segmenter = std::move(segmenter);
     return static_cast<int>(s.segmenter->units().size());
 }

@@ -115,12 +115,23 @@ std::unique_ptr<Segmenter> Segmenter::FromFile(const char* path) {
     return s;
 }
 
+void Segmenter::Recycle(Segmenter& old) {
+    units_ = std::move(old.units_);
+    spans_ = std::move(old.spans_);
+    units_.clear();
+    spans_.clear();
+}
+
 int Segmenter::Run(int& /*arg*/) {
     Segment();
     return 1;
 }
 
-void Segmenter::EmitUnit(int start, int length, int a, int n, bool mark) {
+#if defined(__GNUC__)
+__attribute__((always_inline))
+#endif
+inline void
+Segmenter::EmitUnit(int start, int length, int a, int n, bool mark) {
     int type;
     if (n == 0) {
         type = a == 3 ? 9 : a == 5 ? 11 : a;

@@ -93,6 +93,10 @@ class Segmenter : public TextProcessor {
     // is an empty text.
     static std::unique_ptr<Segmenter> FromFile(const char* path);
 
+    // Takes over the unit and span storage of a segmenter being replaced, so
+    // that segmenting text after text reuses the same memory.
+    void Recycle(Segmenter& old);
+
     // Performs Segment(); the argument is ignored. Returns 1.
     int Run(int& arg) override;
     void Segment();
