@@ -61,5 +61,6 @@ class TerminalSink : public CommandSink {
 // The commands, each defined in its own file.
 extern const BatchCommand lettersCommand;
 extern const BatchCommand combinationCommand;
+extern const BatchCommand analyseCommand;
 
 }  // namespace quillon::batch

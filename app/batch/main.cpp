@@ -20,6 +20,7 @@ namespace {
 const BatchCommand* const kCommands[] = {
     &lettersCommand,
     &combinationCommand,
+    &analyseCommand,
 };
 
 QString usageOf(const BatchCommand& c) {
