@@ -164,9 +164,11 @@ void Segmenter::Segment() {
     units_.reserve(static_cast<std::size_t>(L) / 2 + 4);
     char* b = buffer_.get();
 
-    int a = 0, tokenStart = 0, tokenLength = 0, caseChanges = 0;
+    // The token in progress holds the bytes tokenStart .. i - 1; the span in
+    // progress the bytes spanStart .. i.
+    int a = 0, tokenStart = 0, caseChanges = 0;
     bool mark = false;
-    int spanStart = 0, spanChars = 0, spanUnits = 1, nextUnit = 1, spanFirst = 0;
+    int spanStart = 0, spanUnits = 1, nextUnit = 1, spanFirst = 0;
     // Where the last look-ahead of the sentence-end test stopped, and the
     // class found there (0 when it ran into the bound): every position
     // between holds blanks or punctuation, so a later look that starts
@@ -175,16 +177,14 @@ void Segmenter::Segment() {
 
     for (int i = 0; i <= L; ++i) {
         const int c = ClassifyChar(b[i]);
-        if (i < L)
-            ++spanChars;
 
         if (i == L - 1 && c == 1) {
             // The text ends in a blank: the token so far is one unit, the
             // last blank with the added space the final one.
-            EmitUnit(tokenStart, tokenLength, a, caseChanges, mark);
+            EmitUnit(tokenStart, i - tokenStart, a, caseChanges, mark);
             ++spanUnits;
             units_.emplace_back(b + i, kUnitBlanks, 2);
-            spans_.emplace_back(b + spanStart, spanChars, spanUnits - 1, spanFirst);
+            spans_.emplace_back(b + spanStart, i + 1 - spanStart, spanUnits - 1, spanFirst);
             return;
         }
 
@@ -196,9 +196,8 @@ void Segmenter::Segment() {
         if (b[i] == '.' && b[i + 1] == '-')
             ends = false;
         if (ends) {
-            EmitUnit(tokenStart, tokenLength, a, caseChanges, mark);
+            EmitUnit(tokenStart, i - tokenStart, a, caseChanges, mark);
             a = 0;
-            tokenLength = 0;
             caseChanges = 0;
             mark = false;
             tokenStart = i;
@@ -206,7 +205,6 @@ void Segmenter::Segment() {
             ++nextUnit;
         }
 
-        ++tokenLength;
         if (a == 0) {
             a = c;
         } else if (c != a && b[i] != '-') {
@@ -217,23 +215,28 @@ void Segmenter::Segment() {
         }
 
         if (i == L) {
-            EmitUnit(tokenStart, tokenLength, a, caseChanges, mark);
-            spans_.emplace_back(b + spanStart, spanChars, spanUnits - 1, spanFirst);
+            // The added space is part of the final unit, not of the span's
+            // text bytes.
+            EmitUnit(tokenStart, i + 1 - tokenStart, a, caseChanges, mark);
+            spans_.emplace_back(b + spanStart, L - spanStart, spanUnits - 1, spanFirst);
             return;
         }
 
         if (c != 8) {
-            // Bytes of the token's own class continue it and change nothing
-            // else: take them in one tight loop (up to the text's last byte,
-            // which ends the text).
+            // Bytes of the token's own class, or letters of the other case of
+            // its alphabet, continue it and change nothing else: take them in
+            // one tight loop (up to the text's last byte, which ends the
+            // text).
             if (a >= 1 && a <= 7) {
+                const int partner = a == 2 ? 3 : a == 3 ? 2 : a == 4 ? 5 : a == 5 ? 4 : a;
                 while (i + 2 < L) {
                     const CharInfo& next = kChars[static_cast<unsigned char>(b[i + 1])];
-                    if (next.cls != a)
-                        break;
+                    if (next.cls != a) {
+                        if (next.cls != partner)
+                            break;
+                        ++caseChanges;
+                    }
                     b[++i] = static_cast<char>(next.replacement);
-                    ++spanChars;
-                    ++tokenLength;
                 }
             }
             continue;
@@ -265,11 +268,10 @@ void Segmenter::Segment() {
             lookClass = stopClass;
         }
         if (stopClass == 3 || stopClass == 5 || stopClass == 6) {
-            spans_.emplace_back(b + spanStart, spanChars, spanUnits, spanFirst);
+            spans_.emplace_back(b + spanStart, i + 1 - spanStart, spanUnits, spanFirst);
             spanFirst = nextUnit;
             spanStart = i + 1;
             spanUnits = 0;
-            spanChars = 0;
         }
     }
 }
