@@ -155,6 +155,9 @@ Segmenter::EmitUnit(int start, int length, int a, int n, bool mark) {
 // is segmented as one more byte, so it ends the last token of the text. A text
 // whose last byte is a blank ends as before: the last blank and the added space
 // form the final unit. The final unit is never counted in the last span.
+#if defined(__GNUC__)
+__attribute__((flatten))
+#endif
 void Segmenter::Segment() {
     units_.clear();
     spans_.clear();
