@@ -56,9 +56,8 @@ FrequencyTable letterFrequencies(const QByteArray& text) {
     return counter.table();
 }
 
-FrequencyLines frequencyLines(const FrequencyTable& t, const QString& textPath,
-                              const QLocale& locale) {
-    FrequencyLines lines;
+AreaLines frequencyLines(const FrequencyTable& t, const QString& textPath, const QLocale& locale) {
+    AreaLines lines;
     lines.message << QStringLiteral("Частотные характеристики встречаемости букв")
                   << QStringLiteral("Файл исходных текстов: ") + textPath
                   << QStringLiteral("Всего использовалось букв: ") + QString::number(t.total);

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+#include "letters/StatisticsView.h"
+
 namespace quillon::letters {
 
 struct FrequencyTable {
@@ -35,11 +37,7 @@ FrequencyTable letterFrequencies(const QByteArray& text);
 
 // The statistics areas for a table: the message lines (title, source file,
 // total) and the output lines (header and 32 rows).
-struct FrequencyLines {
-    QStringList message;
-    QStringList output;
-};
-FrequencyLines frequencyLines(const FrequencyTable& table, const QString& textPath,
-                              const QLocale& locale = QLocale::system());
+AreaLines frequencyLines(const FrequencyTable& table, const QString& textPath,
+                         const QLocale& locale = QLocale::system());
 
 }  // namespace quillon::letters

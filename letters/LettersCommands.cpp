@@ -19,18 +19,20 @@ LettersCommands::LettersCommands(Session& session, const LexavarApi& api, Statis
                                  CommandSink& sink, QLocale locale)
     : session_(session), api_(api), view_(view), sink_(sink), locale_(std::move(locale)) {}
 
+void LettersCommands::showAndSave(AreaLines lines, const QString& file) {
+    view_.setAreas(lines.message, lines.output);
+    lines.message << kSavedTo + file;
+    view_.addMessageLine(lines.message.back());
+    writeFileBytes(file, lettersFileBytes(lines.message, lines.output));
+}
+
 void LettersCommands::letterFrequency() {
     sink_.status(QStringLiteral("Идет расчет частот букв..."));
     LetterCounter counter;
     if (!readTextMode(session_.textPath, [&](const char* d, qsizetype n) { counter.add(d, n); }))
         view_.notify(kOpenFailed + QLatin1Char('!'));
-    FrequencyLines lines = frequencyLines(counter.table(), session_.textPath, locale_);
-    view_.setAreas(lines.message, lines.output);
-
-    const QString& file = session_.lettersFile[0];
-    lines.message << kSavedTo + file;
-    view_.addMessageLine(lines.message.back());
-    writeFileBytes(file, lettersFileBytes(lines.message, lines.output));
+    showAndSave(frequencyLines(counter.table(), session_.textPath, locale_),
+                session_.lettersFile[0]);
     sink_.status(QStringLiteral("Расчет частот букв завершен"));
 }
 
@@ -39,13 +41,8 @@ void LettersCommands::positionalFrequency() {
     PositionalCounter counter(api_);
     if (!readTextMode(session_.textPath, [&](const char* d, qsizetype n) { counter.add(d, n); }))
         throw Error(kOpenFailed);
-    PositionalLines lines = positionalLines(counter.finish(), session_.textPath, locale_);
-    view_.setAreas(lines.message, lines.output);
-
-    const QString& file = session_.lettersFile[1];
-    lines.message << kSavedTo + file;
-    view_.addMessageLine(lines.message.back());
-    writeFileBytes(file, lettersFileBytes(lines.message, lines.output));
+    showAndSave(positionalLines(counter.finish(), session_.textPath, locale_),
+                session_.lettersFile[1]);
     sink_.status(QStringLiteral("Расчет частот букв по позициям завершен"));
 }
 

@@ -43,6 +43,10 @@ class LettersCommands {
     bool searchCombination(const QString& combination);
 
   private:
+    // Shows the lines in both areas, adds the saved-to line and writes the
+    // letters file (throws Error naming the file when it cannot be written).
+    void showAndSave(AreaLines lines, const QString& file);
+
     Session& session_;
     const LexavarApi& api_;
     StatisticsView& view_;

@@ -99,9 +99,9 @@ PositionalTable positionalFrequencies(const QByteArray& text, const LexavarApi& 
     return counter.finish();
 }
 
-PositionalLines positionalLines(const PositionalTable& t, const QString& textPath,
-                                const QLocale& locale) {
-    PositionalLines lines;
+AreaLines positionalLines(const PositionalTable& t, const QString& textPath,
+                          const QLocale& locale) {
+    AreaLines lines;
     lines.message << QStringLiteral("Частотные характеристики встречаемости букв по позициям")
                   << QStringLiteral("Файл исходных текстов: ") + textPath;
     QString letters[kLetterCount];

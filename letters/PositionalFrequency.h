@@ -20,6 +20,7 @@
 #include <string>
 
 #include "app/LexavarApi.h"
+#include "letters/StatisticsView.h"
 #include "store/Error.h"
 
 namespace quillon::letters {
@@ -73,11 +74,7 @@ class PositionalCounter {
 
 PositionalTable positionalFrequencies(const QByteArray& text, const LexavarApi& api);
 
-struct PositionalLines {
-    QStringList message;
-    QStringList output;
-};
-PositionalLines positionalLines(const PositionalTable& table, const QString& textPath,
-                                const QLocale& locale = QLocale::system());
+AreaLines positionalLines(const PositionalTable& table, const QString& textPath,
+                          const QLocale& locale = QLocale::system());
 
 }  // namespace quillon::letters

@@ -10,6 +10,13 @@
 
 namespace quillon::letters {
 
+// The lines a letter command puts into the two areas and its letters file:
+// the message lines (titles, figures, file names) and the output lines.
+struct AreaLines {
+    QStringList message;
+    QStringList output;
+};
+
 class StatisticsView {
   public:
     virtual ~StatisticsView() = default;

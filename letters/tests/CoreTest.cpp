@@ -113,7 +113,7 @@ TEST(LetterFrequency, RowsShowLetterCountAndSinglePrecisionPercent) {
     const auto row = [](const QStringList& output, const QString& letter) {
         return output.filter(QRegularExpression("^" + letter + " ")).value(0);
     };
-    const FrequencyLines lines =
+    const AreaLines lines =
         frequencyLines(letterFrequencies(cp(u"ааб ь")), QStringLiteral("/t/a.txt"), QLocale::c());
     EXPECT_EQ(lines.message,
               (QStringList{"Частотные характеристики встречаемости букв",
@@ -162,7 +162,7 @@ TEST(PositionalFrequency, MamaMylaRamu) {
     EXPECT_EQ(t.dictionaryIndex, 3);
     EXPECT_EQ(fromCp1251(t.dictionaryWord), "Мама");
 
-    const PositionalLines lines = positionalLines(t, QStringLiteral("/t/m.txt"), QLocale::c());
+    const AreaLines lines = positionalLines(t, QStringLiteral("/t/m.txt"), QLocale::c());
     EXPECT_EQ(lines.message,
               (QStringList{"Частотные характеристики встречаемости букв по позициям",
                            "Файл исходных текстов: /t/m.txt", "Средняя длина слова в текстах: 4",
