@@ -4,8 +4,8 @@
 //
 //   bench_analysis [TEXT [DATA_DIR]]
 //
-// TEXT defaults to $QUILLON_CORPUS or ../shared/corpus/anna_karenina.cp1251.txt
-// beside the repository; DATA_DIR to the repository's data/ folder.
+// TEXT defaults to $LEXAVAR_CORPUS or ../shared/corpus/anna_karenina.cp1251.txt
+// beside the repository; DATA_DIR to $LEXAVAR_DATA or the repository's data/ folder.
 
 #include <sys/resource.h>
 
@@ -75,9 +75,9 @@ void runOnce(const LexavarApi& api, const QString& text, const QString& folder, 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QString source = QStringLiteral(QUILLON_SOURCE_DIR);
-    QString text = qEnvironmentVariable("QUILLON_CORPUS",
+    QString text = qEnvironmentVariable("LEXAVAR_CORPUS",
                                         source + "/../shared/corpus/anna_karenina.cp1251.txt");
-    QString data = source + QStringLiteral("/data");
+    QString data = qEnvironmentVariable("LEXAVAR_DATA", source + QStringLiteral("/data"));
     if (argc > 1) {
         text = QString::fromLocal8Bit(argv[1]);
     }
