@@ -1,7 +1,7 @@
 #include "analysis/FrequencyDistribution.h"
 
-#include "analysis/RowWriter.h"
 #include "analysis/Support.h"
+#include "store/RowWriter.h"
 #include "store/Schema.h"
 
 namespace quillon::analysis {
@@ -29,7 +29,7 @@ void BuildFrequencyDistribution(store::Store& store, const Session& session, Com
     {
         FillTransaction fill(store);
         int id = store.ensureTable(table, store::schema::kWordsFriquencyColumns);
-        RowWriter insert(
+        store::RowWriter insert(
             store, table,
             {QStringLiteral("id"), QStringLiteral("friquency"), QStringLiteral("wordsnumber")});
         ProgressRule progress(sink, static_cast<int>(vocabulary.size()));

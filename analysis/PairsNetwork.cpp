@@ -9,10 +9,10 @@
 
 #include "analysis/ConnectionWeights.h"
 #include "analysis/Records.h"
-#include "analysis/RowWriter.h"
 #include "analysis/ShellSort.h"
 #include "analysis/Support.h"
 #include "store/Cp1251.h"
+#include "store/RowWriter.h"
 #include "store/Schema.h"
 
 namespace quillon::analysis {
@@ -56,16 +56,17 @@ class VocabularyIndex {
 // Writes pair records to the pairs table, numbering them on from its MAX(id).
 class PairWriter {
   public:
-    PairWriter(store::Store& store, const QString& table, const std::vector<BoundText>& words)
+    PairWriter(store::Store& store, const QString& table,
+               const std::vector<store::BoundText>& words)
         : store_(store), table_(table), words_(words) {}
 
     void write(const std::vector<VSE_PARY>& pairs, CommandSink* progressSink) {
         FillTransaction fill(store_);
         int id = store_.nextId(table_) - 1;
-        RowWriter insert(store_, table_,
-                         {QStringLiteral("id"), QStringLiteral("word1Id"),
-                          QStringLiteral("word2Id"), QStringLiteral("word1InSent"),
-                          QStringLiteral("word2InSent"), QStringLiteral("predlId")});
+        store::RowWriter insert(store_, table_,
+                                {QStringLiteral("id"), QStringLiteral("word1Id"),
+                                 QStringLiteral("word2Id"), QStringLiteral("word1InSent"),
+                                 QStringLiteral("word2InSent"), QStringLiteral("predlId")});
         std::optional<ProgressRule> progress;
         if (progressSink) {
             progress.emplace(*progressSink, static_cast<int>(pairs.size()));
@@ -89,7 +90,7 @@ class PairWriter {
   private:
     store::Store& store_;
     QString table_;
-    const std::vector<BoundText>& words_;
+    const std::vector<store::BoundText>& words_;
 };
 
 }  // namespace
@@ -128,7 +129,7 @@ PairsSummary BuildPairsAndNetwork(const LexavarApi& api, store::Store& store,
     // Pair phase.
     const WordList& vocabulary = session.networkVocabulary;
     const auto n = static_cast<std::int32_t>(vocabulary.size());
-    std::vector<BoundText> words;
+    std::vector<store::BoundText> words;
     words.reserve(vocabulary.size());
     for (const WORDS& entry : vocabulary) {
         words.emplace_back(fromCp1251(entry.word));
@@ -233,9 +234,9 @@ PairsSummary BuildPairsAndNetwork(const LexavarApi& api, store::Store& store,
     SortConnections(connections);
     {
         FillTransaction fill(store);
-        RowWriter insert(store, networkTable,
-                         {QStringLiteral("id"), QStringLiteral("word1Id"),
-                          QStringLiteral("word2Id"), QStringLiteral("weight")});
+        store::RowWriter insert(store, networkTable,
+                                {QStringLiteral("id"), QStringLiteral("word1Id"),
+                                 QStringLiteral("word2Id"), QStringLiteral("weight")});
         ProgressRule progress(sink, static_cast<int>(connections.size()));
         for (std::size_t i = 0; i < connections.size(); ++i) {
             progress.advance(static_cast<int>(i));

@@ -1,8 +1,8 @@
 #include "analysis/SentenceList.h"
 
-#include "analysis/RowWriter.h"
 #include "analysis/Support.h"
 #include "store/Cp1251.h"
+#include "store/RowWriter.h"
 #include "store/Schema.h"
 
 namespace quillon::analysis {
@@ -33,10 +33,10 @@ std::vector<std::string> BuildSentenceList(const LexavarApi& api, store::Store& 
     {
         FillTransaction fill(store);
         int id = store.ensureTable(table, store::schema::kSentencesColumns);
-        RowWriter insert(store, table, {QStringLiteral("id"), QStringLiteral("sentence")});
+        store::RowWriter insert(store, table, {QStringLiteral("id"), QStringLiteral("sentence")});
         ProgressRule progress(sink, count);
         for (int i = 0; i < count; ++i) {
-            const BoundText sentence(fromCp1251(sentences[static_cast<std::size_t>(i)]));
+            const store::BoundText sentence(fromCp1251(sentences[static_cast<std::size_t>(i)]));
             insert.setInt(0, ++id);
             insert.setText(1, sentence);
             try {

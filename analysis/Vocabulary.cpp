@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "analysis/RowWriter.h"
 #include "analysis/ShellSort.h"
 #include "analysis/Support.h"
 #include "store/Cp1251.h"
+#include "store/RowWriter.h"
 #include "store/Schema.h"
 
 namespace quillon::analysis {
@@ -137,11 +137,12 @@ void storeWordList(store::Store& store, CommandSink& sink, const QString& table,
         FillTransaction fill(store);
         int id = store.ensureTable(table, store::schema::kWordsColumns);
         sink.progressReset(static_cast<int>(list.size()));
-        RowWriter insert(store, table,
-                         {QStringLiteral("id"), QStringLiteral("word"), QStringLiteral("friquency"),
-                          QStringLiteral("type"), QStringLiteral("norm_friq")});
+        store::RowWriter insert(
+            store, table,
+            {QStringLiteral("id"), QStringLiteral("word"), QStringLiteral("friquency"),
+             QStringLiteral("type"), QStringLiteral("norm_friq")});
         for (const WORDS& entry : list) {
-            const BoundText word(fromCp1251(entry.word));
+            const store::BoundText word(fromCp1251(entry.word));
             insert.setInt(0, ++id);
             insert.setText(1, word);
             insert.setInt(2, entry.friquency);

@@ -22,7 +22,7 @@
 
 struct sqlite3_stmt;
 
-namespace quillon::analysis {
+namespace quillon::store {
 
 // A text value in both forms the writer may need, converted once.
 struct BoundText {
@@ -36,7 +36,7 @@ class RowWriter {
   public:
     // "INSERT INTO table (columns...) VALUES (?, ...)"; table must be a plain
     // identifier.
-    RowWriter(store::Store& store, const QString& table, const QStringList& columns);
+    RowWriter(Store& store, const QString& table, const QStringList& columns);
     ~RowWriter();
     RowWriter(const RowWriter&) = delete;
     RowWriter& operator=(const RowWriter&) = delete;
@@ -56,4 +56,4 @@ class RowWriter {
     QSqlQuery query_;                    // other databases
 };
 
-}  // namespace quillon::analysis
+}  // namespace quillon::store

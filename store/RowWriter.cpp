@@ -1,15 +1,15 @@
-#include "analysis/RowWriter.h"
+#include "store/RowWriter.h"
 
 #include <sqlite3.h>
 
 #include <QSqlDriver>
 #include <QVariant>
 
-namespace quillon::analysis {
+namespace quillon::store {
 namespace {
 
-sqlite3* sqliteHandle(store::Store& store) {
-    if (store.settings().kind != store::Settings::Kind::Sqlite) {
+sqlite3* sqliteHandle(Store& store) {
+    if (store.settings().kind != Settings::Kind::Sqlite) {
         return nullptr;
     }
     const QVariant handle = store.database().driver()->handle();
@@ -21,8 +21,8 @@ sqlite3* sqliteHandle(store::Store& store) {
 
 }  // namespace
 
-RowWriter::RowWriter(store::Store& store, const QString& table, const QStringList& columns) {
-    store::Store::requireIdentifier(table);
+RowWriter::RowWriter(Store& store, const QString& table, const QStringList& columns) {
+    Store::requireIdentifier(table);
     QStringList marks;
     for (qsizetype i = 0; i < columns.size(); ++i) {
         marks << QStringLiteral("?");
@@ -75,7 +75,7 @@ void RowWriter::setText(int column, const BoundText& value) {
 
 void RowWriter::insert() {
     if (!statement_) {
-        store::Store::run(query_);
+        Store::run(query_);
         return;
     }
     if (sqlite3_step(statement_) != SQLITE_DONE) {
@@ -86,4 +86,4 @@ void RowWriter::insert() {
     sqlite3_reset(statement_);
 }
 
-}  // namespace quillon::analysis
+}  // namespace quillon::store
